@@ -1,0 +1,41 @@
+include(GoogleTest)
+
+# GoogleTest is built from Debian's sources once per toolchain.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(t gtest gtest_main gmock gmock_main)
+  if(TARGET ${t})
+    target_compile_options(${t} PRIVATE -w)
+  endif()
+endforeach()
+
+if(WIN32)
+  # Windows test programs run under 64-bit Wine in a private prefix of this build folder.
+  set(QUILL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(QUILL_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/harness/wine-run ${QUILL_WINEPREFIX})
+endif()
+
+# quill_native_test(name sources...): pure-logic tests, run natively under the sanitizers.
+function(quill_native_test name)
+  if(WIN32)
+    return()
+  endif()
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quill_pure gtest_main gmock)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS native TIMEOUT 60)
+endfunction()
+
+# quill_wine_test(name sources...): tests of the Win32 shell, run under Wine on Xvfb.
+# Each test starts without the program's registry key and with a fresh scratch folder.
+function(quill_wine_test name)
+  if(NOT WIN32 OR NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    return()
+  endif()
+  add_executable(${name} ${ARGN} $<TARGET_OBJECTS:quill_resources>)
+  target_link_libraries(${name} PRIVATE quill_testkit quill_win gmock)
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${QUILL_WINE_RUN}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES LABELS wine TIMEOUT 120 RUN_SERIAL ON)
+endfunction()

@@ -1,0 +1,81 @@
+#include "installer/folders.h"
+
+#include "platform/lfile.h"
+#include "platform/settings.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+static_assert(sizeof(SECURITY_DESCRIPTOR) <= 64, "descriptor buffer too small");
+
+EveryoneFullAccess::EveryoneFullAccess() {
+    auto* descriptor = reinterpret_cast<PSECURITY_DESCRIPTOR>(descriptor_);
+    auto* acl = reinterpret_cast<PACL>(acl_);
+    if (!InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION))
+        return;
+    if (!InitializeAcl(acl, sizeof acl_, ACL_REVISION))
+        return;
+    DWORD sidLength = GetSidLengthRequired(1);
+    PSID world = LocalAlloc(LPTR, sidLength);
+    if (world == nullptr)
+        return;
+    SID_IDENTIFIER_AUTHORITY worldAuthority = {SECURITY_WORLD_SID_AUTHORITY};
+    bool added = InitializeSid(world, &worldAuthority, 1) &&
+                 (*GetSidSubAuthority(world, 0) = SECURITY_WORLD_RID, true) &&
+                 AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, world);
+    LocalFree(world); // the ACL holds its own copy of the SID
+    if (!added)
+        return;
+    ACE_HEADER* ace = nullptr;
+    if (!GetAce(acl, 0, reinterpret_cast<void**>(&ace)))
+        return;
+    ace->AceFlags |= OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
+    valid_ = SetSecurityDescriptorDacl(descriptor, TRUE, acl, FALSE) != FALSE;
+}
+
+void GetInstallProgramFilesPath(char* out) {
+    lstrcpynA(out, "C:\\Quillmark", LFile::kPathSize);
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
+                      KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        char programFiles[201] = "";
+        DWORD size = 200;
+        if (RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(programFiles), &size) == ERROR_SUCCESS) {
+            programFiles[size < 200 ? size : 200] = '\0';
+            lstrcpynA(out, programFiles, LFile::kPathSize);
+            CreateDirectoryA(out, nullptr);
+            LFile::FilePathCat(out, "Velmora");
+            CreateDirectoryA(out, nullptr);
+            LFile::FilePathCat(out, "Quillmark");
+        }
+        RegCloseKey(key);
+    }
+    EveryoneFullAccess access;
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, access.descriptor(), FALSE};
+    CreateDirectoryA(out, access.valid() ? &attributes : nullptr);
+}
+
+void GetDataFolderPath(const char* name, char* out) {
+    GetSettingString("Folders", name != nullptr ? name : "DataFiles", "", out);
+    if (out[0] != '\0')
+        return;
+    GetInstallProgramFilesPath(out);
+    if (name != nullptr)
+        LFile::FilePathCat(out, name);
+}
+
+void CreateDataFolder(const char* programFolder, const char* name) {
+    char folder[LFile::kPathSize];
+    std::snprintf(folder, sizeof folder, "%s\\%s", programFolder, name);
+    CreateDirectoryA(folder, nullptr);
+    SetSettingString("Folders", name, folder);
+}
+
+void DeleteDataFolder(const char* name) {
+    char folder[LFile::kPathSize];
+    GetSettingString("Folders", name, "", folder);
+    if (folder[0] != '\0')
+        LFile::DeleteFolderAndFiles(folder);
+}

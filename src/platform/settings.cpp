@@ -1,0 +1,89 @@
+#include "platform/settings.h"
+
+#include "platform/setting_text.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr DWORD kReadLimit = 260;
+
+void FormatSectionPath(char* path, const char* section) {
+    std::snprintf(path, kSettingsKeyPathSize, "%s\\%s", kSettingsKey, section);
+}
+
+} // namespace
+
+void GetSettingString(const char* section, const char* name, const char* def, char* out) {
+    char path[kSettingsKeyPathSize];
+    FormatSectionPath(path, section);
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        out[0] = '\0';
+        DWORD size = kReadLimit;
+        LONG result = RegQueryValueExA(key, name, nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(out), &size);
+        RegCloseKey(key);
+        if (result == ERROR_SUCCESS) {
+            // Raw bytes of a non-string value carry no terminator: add one, and treat a value
+            // that fills all 260 bytes without one as too long.
+            if (size < kReadLimit) {
+                out[size] = '\0';
+                return;
+            }
+            if (out[kReadLimit - 1] == '\0')
+                return;
+        }
+    }
+    lstrcpynA(out, def, kReadLimit);
+}
+
+long SetSettingString(const char* section, const char* name, const char* text) {
+    char path[kSettingsKeyPathSize];
+    FormatSectionPath(path, section);
+    HKEY key;
+    DWORD disposition;
+    char emptyClass[] = "";
+    LONG result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, emptyClass, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &key, &disposition);
+    if (result != ERROR_SUCCESS)
+        return result;
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>(std::strlen(text) + 1));
+    return RegCloseKey(key);
+}
+
+void DeleteSetting(const char* section, const char* name) {
+    char path[kSettingsKeyPathSize];
+    FormatSectionPath(path, section);
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
+int GetSettingInt(const char* section, const char* name, int def) {
+    char text[kReadLimit];
+    GetSettingString(section, name, "", text);
+    return SettingTextToInt(text, def);
+}
+
+long SetSettingInt(const char* section, const char* name, int value) {
+    char text[kReadLimit];
+    std::snprintf(text, sizeof text, "%d", value);
+    return SetSettingString(section, name, text);
+}
+
+bool GetSettingBool(const char* section, const char* name, bool def) {
+    char text[kReadLimit];
+    GetSettingString(section, name, "", text);
+    return SettingTextToBool(text, def);
+}
+
+long SetSettingBool(const char* section, const char* name, bool value) {
+    return SetSettingString(section, name, value ? "1" : "0");
+}

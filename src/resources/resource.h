@@ -1,0 +1,2 @@
+// Resource and control ids of Quillmark, by name.
+#pragma once

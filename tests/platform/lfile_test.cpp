@@ -1,0 +1,126 @@
+// The file operations of LFile on the Wine file system.
+#include "platform/lfile.h"
+#include "testkit/dialog_watch.h"
+#include "testkit/testkit.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+using testkit::ScratchPath;
+
+namespace {
+
+std::string Load(const std::string& path) {
+    std::unique_ptr<char[]> text(LFile::LoadTextFile(path.c_str()));
+    return text ? std::string(text.get()) : std::string("<none>");
+}
+
+TEST(LFileText, LoadReadsAtMost32766Bytes) {
+    std::string big(40000, 'a');
+    big[32765] = 'L';
+    big[32766] = 'X';
+    ASSERT_TRUE(testkit::WriteFileBytes(ScratchPath("big.txt"), big));
+    std::string loaded = Load(ScratchPath("big.txt"));
+    EXPECT_EQ(32766u, loaded.size());
+    EXPECT_EQ('L', loaded.back());
+}
+
+TEST(LFileText, EmptyAndMissingFilesGiveNoText) {
+    ASSERT_TRUE(testkit::WriteFileBytes(ScratchPath("empty.txt"), ""));
+    EXPECT_EQ("<none>", Load(ScratchPath("empty.txt")));
+    EXPECT_EQ("<none>", Load(ScratchPath("missing.txt")));
+    EXPECT_EQ("<none>", Load(testkit::Scratch())); // a folder
+}
+
+TEST(LFileText, SaveReplacesTheFileWithExactlyTheText) {
+    std::string path = ScratchPath("note.txt");
+    ASSERT_TRUE(testkit::WriteFileBytes(path, std::string(5000, 'o')));
+    LFile::SaveTextFile(path.c_str(), "line 1\nline 2\r\n");
+    EXPECT_EQ("line 1\nline 2\r\n", testkit::ReadFileBytes(path));
+    LFile::SaveTextFile(path.c_str(), "");
+    EXPECT_EQ("", testkit::ReadFileBytes(path));
+    // A folder that is not there: nothing is written and nothing breaks.
+    LFile::SaveTextFile(ScratchPath("gone\\note.txt").c_str(), "x");
+    EXPECT_EQ("<missing>", testkit::ReadFileBytes(ScratchPath("gone\\note.txt")));
+}
+
+TEST(LFileExists, FilesOnlyAlsoWhenHeldWithoutSharing) {
+    std::string path = ScratchPath("held.txt");
+    ASSERT_TRUE(testkit::WriteFileBytes(path, "x"));
+    EXPECT_TRUE(LFile::FileExists(path.c_str()));
+    HANDLE exclusive = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, exclusive);
+    EXPECT_TRUE(LFile::FileExists(path.c_str()));
+    CloseHandle(exclusive);
+
+    EXPECT_FALSE(LFile::FileExists(ScratchPath("missing.txt").c_str()));
+    EXPECT_FALSE(LFile::FileExists(testkit::Scratch().c_str()));
+}
+
+TEST(LFileDeleteFolder, RemovesFilesAndTheFolderUnlessASubfolderStays) {
+    std::string plain = ScratchPath("plain");
+    CreateDirectoryA(plain.c_str(), nullptr);
+    testkit::WriteFileBytes(plain + "\\a.txt", "a");
+    testkit::WriteFileBytes(plain + "\\.hidden", "h");
+    testkit::WriteFileBytes(plain + "\\b.rtf", "b");
+    // A name beginning with a full stop is passed over, so the folder stays.
+    EXPECT_FALSE(LFile::DeleteFolderAndFiles(plain.c_str()));
+    EXPECT_EQ("<missing>", testkit::ReadFileBytes(plain + "\\a.txt"));
+    DeleteFileA((plain + "\\.hidden").c_str());
+    EXPECT_TRUE(LFile::DeleteFolderAndFiles(plain.c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(plain.c_str()));
+
+    std::string nested = ScratchPath("nested");
+    CreateDirectoryA(nested.c_str(), nullptr);
+    CreateDirectoryA((nested + "\\sub").c_str(), nullptr);
+    testkit::WriteFileBytes(nested + "\\a.txt", "a");
+    EXPECT_FALSE(LFile::DeleteFolderAndFiles(nested.c_str()));
+    EXPECT_EQ("<missing>", testkit::ReadFileBytes(nested + "\\a.txt"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((nested + "\\sub").c_str()));
+}
+
+// BFFM_SETSELECTIONA is the picker's own message for choosing a folder programmatically.
+void ChooseInPicker(HWND picker, const std::string& folder) {
+    SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+    testkit::PressButton(picker, IDOK);
+}
+
+TEST(LFileBrowse, CancelLeavesTheBufferAsItWas) {
+    char path[LFile::kPathSize] = "C:\\Unchanged";
+    testkit::DialogWatch watch([](HWND picker) { testkit::PressButton(picker, IDCANCEL); });
+    EXPECT_FALSE(LFile::BrowseForFolder(path, "Choose a book folder"));
+    EXPECT_TRUE(watch.answered());
+    EXPECT_STREQ("C:\\Unchanged", path);
+}
+
+TEST(LFileBrowse, ChoosingAFolderReturnsItsPath) {
+    std::string folder = ScratchPath("Chosen Book");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    char path[LFile::kPathSize] = "";
+    std::string title;
+    testkit::DialogWatch watch([&](HWND picker) {
+        EnumChildWindows(
+            picker,
+            [](HWND child, LPARAM out) -> BOOL {
+                char buffer[256];
+                GetWindowTextA(child, buffer, sizeof buffer);
+                if (std::string(buffer) == "Choose a book folder")
+                    *reinterpret_cast<std::string*>(out) = buffer;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&title));
+        ChooseInPicker(picker, folder);
+    });
+    EXPECT_TRUE(LFile::BrowseForFolder(path, "Choose a book folder"));
+    EXPECT_TRUE(watch.answered());
+    EXPECT_EQ("Choose a book folder", title);
+    EXPECT_STRCASEEQ(folder.c_str(), path);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+// Shared support of the Wine tests. Every test starts without the program's settings key,
+// without the logon Run value, and with a fresh, empty scratch folder of its own.
+#pragma once
+
+#include <string>
+
+namespace testkit {
+
+// The running test's scratch folder (no trailing backslash); removed after the test.
+const std::string& Scratch();
+// Scratch() + "\" + name.
+std::string ScratchPath(const std::string& name);
+
+// Writes a file with exactly these bytes; returns false when it cannot be written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// The whole file's bytes, or "<missing>" when it cannot be opened.
+std::string ReadFileBytes(const std::string& path);
+// Removes a folder with everything below it; a missing folder is fine.
+void RemoveTree(const std::string& path);
+
+// Removes HKLM "Software\Velmora\Quillmark" and the "QuillmarkRun" logon value.
+void ResetProgramSettings();
+
+// Reads a raw registry value below HKLM; false when it is missing.
+bool ReadMachineValue(const char* key, const char* name, std::string* bytes,
+                      unsigned long* type = nullptr);
+
+} // namespace testkit

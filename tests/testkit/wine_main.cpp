@@ -1,0 +1,30 @@
+// main() of every Wine test program: GoogleTest with per-test isolation.
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+namespace testkit {
+void MakeScratch();
+void DropScratch();
+} // namespace testkit
+
+namespace {
+
+class Isolation : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        testkit::ResetProgramSettings();
+        testkit::MakeScratch();
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        testkit::DropScratch();
+        testkit::ResetProgramSettings();
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Isolation);
+    return RUN_ALL_TESTS();
+}
