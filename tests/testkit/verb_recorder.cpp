@@ -1,0 +1,71 @@
+#include "testkit/verb_recorder.h"
+
+#include "testkit/testkit.h"
+
+#include <windows.h>
+
+#include <sstream>
+
+namespace testkit {
+
+namespace {
+
+void SetClassDefault(const std::string& key, const std::string& value) {
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &handle, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+}
+
+// The recorder is built beside the test kit; Wine shows the Unix root as drive Z:.
+std::string RecorderWindowsPath() {
+    std::string path = std::string("Z:") + QUILL_RECORDER;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+} // namespace
+
+VerbRecorder::VerbRecorder() : log_(ScratchPath("shell-verbs.log")) {
+    const std::string recorder = "\"" + RecorderWindowsPath() + "\"";
+    SetClassDefault(".txt", "txtfile");
+    SetClassDefault(".rtf", "rtffile");
+    SetClassDefault("txtfile\\shell\\print\\command", recorder + " print \"%1\"");
+    SetClassDefault("rtffile\\shell\\print\\command", recorder + " print \"%1\"");
+    SetClassDefault("http\\shell\\open\\command", recorder + " open \"%1\"");
+    SetClassDefault("https\\shell\\open\\command", recorder + " open \"%1\"");
+    SetClassDefault("Folder\\shell\\explore\\command", recorder + " explore \"%1\"");
+    SetClassDefault("Directory\\shell\\explore\\command", recorder + " explore \"%1\"");
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("QUILL_VERB_LOG", log_.c_str());
+}
+
+std::vector<std::string> VerbRecorder::Calls(size_t expected, unsigned timeoutMs) const {
+    std::vector<std::string> lines;
+    DWORD start = GetTickCount();
+    for (;;) {
+        lines.clear();
+        std::string bytes = ReadFileBytes(log_);
+        if (bytes != "<missing>") {
+            std::istringstream in(bytes);
+            for (std::string line; std::getline(in, line);)
+                lines.push_back(line);
+        }
+        if (lines.size() >= expected || GetTickCount() - start >= timeoutMs)
+            return lines;
+        // Keep this thread's windows responsive while the handlers run.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(50);
+    }
+}
+
+} // namespace testkit
