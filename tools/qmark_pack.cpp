@@ -58,8 +58,7 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int i = 0; i < rows && ok; ++i) {
         const char* path = argv[i + 2];
-        if (std::strcmp(path, "-") != 0)
-            ok = CopyInto(out, path, &sizes[i], &checksum);
+        if (std::strcmp(path, "-") != 0) ok = CopyInto(out, path, &sizes[i], &checksum);
     }
     std::vector<unsigned char> trailer(PayloadTrailerSize(rows));
     WritePayloadTrailer(sizes.data(), rows, checksum, trailer.data());

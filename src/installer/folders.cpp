@@ -12,24 +12,19 @@ static_assert(sizeof(SECURITY_DESCRIPTOR) <= 64, "descriptor buffer too small");
 EveryoneFullAccess::EveryoneFullAccess() {
     auto* descriptor = reinterpret_cast<PSECURITY_DESCRIPTOR>(descriptor_);
     auto* acl = reinterpret_cast<PACL>(acl_);
-    if (!InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION))
-        return;
-    if (!InitializeAcl(acl, sizeof acl_, ACL_REVISION))
-        return;
+    if (!InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION)) return;
+    if (!InitializeAcl(acl, sizeof acl_, ACL_REVISION)) return;
     DWORD sidLength = GetSidLengthRequired(1);
     PSID world = LocalAlloc(LPTR, sidLength);
-    if (world == nullptr)
-        return;
+    if (world == nullptr) return;
     SID_IDENTIFIER_AUTHORITY worldAuthority = {SECURITY_WORLD_SID_AUTHORITY};
     bool added = InitializeSid(world, &worldAuthority, 1) &&
                  (*GetSidSubAuthority(world, 0) = SECURITY_WORLD_RID, true) &&
                  AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, world);
     LocalFree(world); // the ACL holds its own copy of the SID
-    if (!added)
-        return;
+    if (!added) return;
     ACE_HEADER* ace = nullptr;
-    if (!GetAce(acl, 0, reinterpret_cast<void**>(&ace)))
-        return;
+    if (!GetAce(acl, 0, reinterpret_cast<void**>(&ace))) return;
     ace->AceFlags |= OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
     valid_ = SetSecurityDescriptorDacl(descriptor, TRUE, acl, FALSE) != FALSE;
 }
@@ -59,11 +54,9 @@ void GetInstallProgramFilesPath(char* out) {
 
 void GetDataFolderPath(const char* name, char* out) {
     GetSettingString("Folders", name != nullptr ? name : "DataFiles", "", out);
-    if (out[0] != '\0')
-        return;
+    if (out[0] != '\0') return;
     GetInstallProgramFilesPath(out);
-    if (name != nullptr)
-        LFile::FilePathCat(out, name);
+    if (name != nullptr) LFile::FilePathCat(out, name);
 }
 
 void CreateDataFolder(const char* programFolder, const char* name) {
@@ -76,6 +69,5 @@ void CreateDataFolder(const char* programFolder, const char* name) {
 void DeleteDataFolder(const char* name) {
     char folder[LFile::kPathSize];
     GetSettingString("Folders", name, "", folder);
-    if (folder[0] != '\0')
-        LFile::DeleteFolderAndFiles(folder);
+    if (folder[0] != '\0') LFile::DeleteFolderAndFiles(folder);
 }

@@ -23,8 +23,8 @@ int CountInstalledFiles(const InstalledFile* table) {
 
 void InstalledFileDestination(const char* programFolder, const InstalledFile& row, char* out) {
     const char* key = row.folderKey;
-    bool inProgramFolder = key == nullptr || strcasecmp(key, "ProgramFiles") == 0 ||
-                           strcasecmp(key, "DataFiles") == 0;
+    bool inProgramFolder =
+        key == nullptr || strcasecmp(key, "ProgramFiles") == 0 || strcasecmp(key, "DataFiles") == 0;
     if (inProgramFolder)
         std::snprintf(out, LFile::kPathSize, "%s\\%s", programFolder, row.fileName);
     else
@@ -49,8 +49,7 @@ bool ReadPayloadTrailer(const unsigned char* tail, int rowCount, uint64_t fileSi
     out->total = 0;
     for (int i = 0; i < rowCount; ++i) {
         out->sizes[i] = static_cast<int32_t>(ReadLittleEndian32(tail + 4 * i));
-        if (out->sizes[i] < 0)
-            return false;
+        if (out->sizes[i] < 0) return false;
         out->total += static_cast<uint64_t>(out->sizes[i]);
     }
     out->checksum = ReadLittleEndian32(tail + 4 * rowCount);

@@ -14,19 +14,16 @@ unsigned long LFile::GetFileSizeBytes(void* handle) {
 char* LFile::LoadTextFile(const char* path) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return nullptr;
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
     DWORD size = GetFileSizeBytes(file);
     if (size == 0) {
         CloseHandle(file);
         return nullptr;
     }
-    if (size > kMaxTextBytes)
-        size = kMaxTextBytes;
+    if (size > kMaxTextBytes) size = kMaxTextBytes;
     char* text = new char[size + 1];
     DWORD read = 0;
-    if (!ReadFile(file, text, size, &read, nullptr))
-        read = 0;
+    if (!ReadFile(file, text, size, &read, nullptr)) read = 0;
     text[read < size ? read : size] = '\0';
     CloseHandle(file);
     return text;
@@ -35,8 +32,7 @@ char* LFile::LoadTextFile(const char* path) {
 void LFile::SaveTextFile(const char* path, const char* text) {
     HANDLE file =
         CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
+    if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
     WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
     CloseHandle(file);
@@ -60,8 +56,7 @@ bool LFile::DeleteFolderAndFiles(const char* folder) {
     HANDLE search = FindFirstFileA(pattern, &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (found.cFileName[0] == '.')
-                continue;
+            if (found.cFileName[0] == '.') continue;
             char file[kPathSize];
             lstrcpynA(file, folder, kPathSize);
             FilePathCat(file, found.cFileName);
@@ -86,8 +81,7 @@ bool LFile::BrowseForFolder(char* path, const char* title) {
     }
     // SHGetPathFromIDList writes up to MAX_PATH (260) bytes, the size of the caller's buffer.
     char chosenPath[MAX_PATH] = "";
-    if (SHGetPathFromIDListA(chosen, chosenPath))
-        lstrcpynA(path, chosenPath, kPathSize);
+    if (SHGetPathFromIDListA(chosen, chosenPath)) lstrcpynA(path, chosenPath, kPathSize);
     IMalloc* shellMalloc = nullptr;
     if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
         shellMalloc->Free(chosen);

@@ -18,7 +18,8 @@ class LFile {
     static char* LoadTextFile(const char* path);
     // Replaces the file with the text (without its terminator). Failures are silent.
     static void SaveTextFile(const char* path, const char* text);
-    // True for an existing file, also one another process holds without sharing; false for a folder.
+    // True for an existing file, also one another process holds without sharing; false for a
+    // folder.
     static bool FileExists(const char* path);
     // Deletes the folder's files (not its subfolders) and then the folder; true if the folder went.
     static bool DeleteFolderAndFiles(const char* folder);

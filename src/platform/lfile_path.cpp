@@ -9,11 +9,9 @@ void LFile::_GetFolderFromPath(char* dest, const char* path) {
     size_t i = 0;
     for (; i < kPathSize && path[i] != '\0'; ++i) {
         dest[i] = path[i];
-        if (IsSeparator(path[i]))
-            lastSeparator = i;
+        if (IsSeparator(path[i])) lastSeparator = i;
     }
-    if (i < kPathSize)
-        dest[i] = '\0';
+    if (i < kPathSize) dest[i] = '\0';
     // No separator, or only one in the first position: the folder part is empty.
     dest[lastSeparator] = '\0';
 }
@@ -32,8 +30,7 @@ void LFile::_GetFileFromPath(char* dest, const char* path) {
 void LFile::_GetFileTitleFromPath(char* dest, const char* path) {
     _GetFileFromPath(dest, path);
     char* dot = std::strrchr(dest, '.');
-    if (dot != nullptr && dot != dest)
-        *dot = '\0';
+    if (dot != nullptr && dot != dest) *dot = '\0';
 }
 
 static void AppendBounded(char* dest, size_t length, const char* text) {
@@ -44,8 +41,7 @@ static void AppendBounded(char* dest, size_t length, const char* text) {
 
 void LFile::FilePathCat(char* dest, const char* name) {
     size_t length = strnlen(dest, kPathSize);
-    if (length >= kMaxPath)
-        return;
+    if (length >= kMaxPath) return;
     if (length > 0 && !IsSeparator(dest[length - 1])) {
         dest[length++] = '\\';
         dest[length] = '\0';
@@ -56,8 +52,7 @@ void LFile::FilePathCat(char* dest, const char* name) {
 void LFile::FilePathCatExt(char* dest, const char* name, const char* ext) {
     FilePathCat(dest, name);
     size_t length = strnlen(dest, kPathSize);
-    if (length >= kMaxPath)
-        return;
+    if (length >= kMaxPath) return;
     AppendBounded(dest, length, ext);
 }
 
@@ -65,8 +60,7 @@ bool LFile::StripFileNameChars(const char* src, char* dest) {
     static const char kRefused[] = "\"*./:<>\\|";
     char* out = dest;
     for (; *src != '\0'; ++src) {
-        if (std::strchr(kRefused, *src) == nullptr)
-            *out++ = *src;
+        if (std::strchr(kRefused, *src) == nullptr) *out++ = *src;
     }
     *out = '\0';
     return out != dest;

@@ -24,8 +24,8 @@ void GetSettingString(const char* section, const char* name, const char* def, ch
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
         out[0] = '\0';
         DWORD size = kReadLimit;
-        LONG result = RegQueryValueExA(key, name, nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(out), &size);
+        LONG result =
+            RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(out), &size);
         RegCloseKey(key);
         if (result == ERROR_SUCCESS) {
             // Raw bytes of a non-string value carry no terminator: add one, and treat a value
@@ -34,8 +34,7 @@ void GetSettingString(const char* section, const char* name, const char* def, ch
                 out[size] = '\0';
                 return;
             }
-            if (out[kReadLimit - 1] == '\0')
-                return;
+            if (out[kReadLimit - 1] == '\0') return;
         }
     }
     lstrcpynA(out, def, kReadLimit);
@@ -49,8 +48,7 @@ long SetSettingString(const char* section, const char* name, const char* text) {
     char emptyClass[] = "";
     LONG result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, emptyClass, REG_OPTION_NON_VOLATILE,
                                   KEY_ALL_ACCESS, nullptr, &key, &disposition);
-    if (result != ERROR_SUCCESS)
-        return result;
+    if (result != ERROR_SUCCESS) return result;
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                    static_cast<DWORD>(std::strlen(text) + 1));
     return RegCloseKey(key);
@@ -60,8 +58,7 @@ void DeleteSetting(const char* section, const char* name) {
     char path[kSettingsKeyPathSize];
     FormatSectionPath(path, section);
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     RegDeleteValueA(key, name);
     RegCloseKey(key);
 }

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,8 +48,8 @@ void ExpectEveryoneFullAccess(PACL acl, ACCESS_MASK expectedMask) {
     EXPECT_EQ(expectedMask, ace->Mask);
     SID_IDENTIFIER_AUTHORITY world = {SECURITY_WORLD_SID_AUTHORITY};
     PSID everyone = nullptr;
-    ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
-                                         &everyone));
+    ASSERT_TRUE(
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
     EXPECT_TRUE(EqualSid(everyone, &ace->SidStart));
     FreeSid(everyone);
 }

@@ -67,9 +67,9 @@ TEST(Settings, IntegersAndFlagsReadFromStoredText) {
         int number;
         bool flag;
     } cases[] = {
-        {"  42", 42, true}, {"-7", -7, true},    {"12abc", 12, true}, {"abc", 0, true},
-        {"0", 0, false},    {"00", 0, false},    {"0abc", 0, false},  {"1", 1, true},
-        {"yes", 0, true},   {"false", 0, true},  {" 0", 0, true},
+        {"  42", 42, true}, {"-7", -7, true},   {"12abc", 12, true}, {"abc", 0, true},
+        {"0", 0, false},    {"00", 0, false},   {"0abc", 0, false},  {"1", 1, true},
+        {"yes", 0, true},   {"false", 0, true}, {" 0", 0, true},
     };
     for (const auto& c : cases) {
         SetSettingString(kSection, "Value", c.text);

@@ -21,8 +21,7 @@ BOOL CALLBACK ConsiderWindow(HWND window, LPARAM param) {
         std::strcmp(className, "#32770") != 0)
         return TRUE;
     for (int i = 0; i < search->exceptCount; ++i)
-        if (search->except[i] == window)
-            return TRUE;
+        if (search->except[i] == window) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -52,18 +51,15 @@ DialogWatch::DialogWatch(std::function<void(HWND)> action, DWORD timeoutMs)
 
 DialogWatch::~DialogWatch() {
     KillTimer(nullptr, timer_);
-    if (g_activeWatch == this)
-        g_activeWatch = nullptr;
+    if (g_activeWatch == this) g_activeWatch = nullptr;
 }
 
 void CALLBACK DialogWatch::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_activeWatch != nullptr)
-        g_activeWatch->Poll();
+    if (g_activeWatch != nullptr) g_activeWatch->Poll();
 }
 
 void DialogWatch::Poll() {
-    if (answered_ || timedOut_)
-        return;
+    if (answered_ || timedOut_) return;
     HWND dialog = FindThreadDialog(existing_, existingCount_);
     if (dialog != nullptr && IsWindowEnabled(dialog)) {
         answered_ = true;
@@ -72,8 +68,7 @@ void DialogWatch::Poll() {
     }
     if (static_cast<LONG>(GetTickCount() - deadline_) >= 0) {
         timedOut_ = true;
-        if (dialog != nullptr)
-            PressButton(dialog, IDCANCEL);
+        if (dialog != nullptr) PressButton(dialog, IDCANCEL);
     }
 }
 

@@ -9,12 +9,10 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char log[MAX_PATH];
     DWORD length = GetEnvironmentVariableA("QUILL_VERB_LOG", log, sizeof log);
-    if (length == 0 || length >= sizeof log)
-        return 1;
+    if (length == 0 || length >= sizeof log) return 1;
     std::string line;
     for (int i = 1; i < __argc; ++i) {
-        if (i > 1)
-            line += ' ';
+        if (i > 1) line += ' ';
         line += __argv[i];
     }
     line += '\n';

@@ -24,8 +24,7 @@ void SetClassDefault(const std::string& key, const std::string& value) {
 std::string RecorderWindowsPath() {
     std::string path = std::string("Z:") + QUILL_RECORDER;
     for (char& c : path)
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     return path;
 }
 
@@ -56,8 +55,7 @@ std::vector<std::string> VerbRecorder::Calls(size_t expected, unsigned timeoutMs
             for (std::string line; std::getline(in, line);)
                 lines.push_back(line);
         }
-        if (lines.size() >= expected || GetTickCount() - start >= timeoutMs)
-            return lines;
+        if (lines.size() >= expected || GetTickCount() - start >= timeoutMs) return lines;
         // Keep this thread's windows responsive while the handlers run.
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -1,0 +1,151 @@
+#include "installer/shell_items.h"
+
+#include "installer/payload.h"
+#include "platform/lfile.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+namespace {
+
+const char kShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const char kUninstallKey[] = "Uninstall\\Quillmark";
+
+// Reads a shell-folder value into out (260 bytes); out is unchanged when there is none.
+void ReadShellFolder(HKEY root, const char* name, char* out) {
+    HKEY key;
+    if (RegOpenKeyExA(root, kShellFolders, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
+    char value[LFile::kPathSize];
+    DWORD size = sizeof value - 1;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+        ERROR_SUCCESS) {
+        value[size] = '\0';
+        lstrcpynA(out, value, LFile::kPathSize);
+    }
+    RegCloseKey(key);
+}
+
+void StartMenuShortcutPath(const char* group, const char* name, char* out) {
+    std::snprintf(out, LFile::kPathSize, "%s\\%s.lnk", group, name);
+}
+
+} // namespace
+
+bool GetStartMenuGroupFolder(char* out) {
+    out[0] = '\0';
+    ReadShellFolder(HKEY_CURRENT_USER, "Programs", out);
+    ReadShellFolder(HKEY_LOCAL_MACHINE, "Common Programs", out);
+    if (out[0] == '\0') return false;
+    CreateDirectoryA(out, nullptr);
+    LFile::FilePathCat(out, "Quillmark");
+    return true;
+}
+
+void AddStartMenuShortcut(const char* target, const char* name) {
+    char group[LFile::kPathSize];
+    if (!GetStartMenuGroupFolder(group)) return;
+    CreateDirectoryA(group, nullptr);
+    char link[LFile::kPathSize];
+    StartMenuShortcutPath(group, name, link);
+    CreateShortcut(link, target);
+}
+
+void RemoveStartMenuShortcut(const char* name) {
+    char group[LFile::kPathSize];
+    if (!GetStartMenuGroupFolder(group)) return;
+    char link[LFile::kPathSize];
+    StartMenuShortcutPath(group, name, link);
+    DeleteFileA(link);
+}
+
+void RemoveStartMenuGroupFolder() {
+    char group[LFile::kPathSize];
+    if (GetStartMenuGroupFolder(group)) RemoveDirectoryA(group);
+}
+
+void GetDesktopShortcutPath(char* out) {
+    char folder[LFile::kPathSize] = "c:\\Windows\\Desktop";
+    ReadShellFolder(HKEY_CURRENT_USER, "Desktop", folder);
+    ReadShellFolder(HKEY_LOCAL_MACHINE, "Common Desktop", folder);
+    std::snprintf(out, LFile::kPathSize, "%s\\Quillmark.lnk", folder);
+}
+
+void CreateShortcut(const char* linkPath, const char* target) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        link->SetPath(target);
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            WCHAR widePath[MAX_PATH];
+            if (MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH) > 0)
+                file->Save(widePath, TRUE);
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+}
+
+void AppendMagicToFile(const char* path, uint32_t value) {
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    unsigned char bytes[4];
+    WriteLittleEndian32(value, bytes);
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    DWORD written = 0;
+    WriteFile(file, bytes, sizeof bytes, &written, nullptr);
+    CloseHandle(file);
+}
+
+uint32_t ReadFileMagic(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    unsigned char bytes[4] = {};
+    DWORD read = 0;
+    bool ok = SetFilePointer(file, -4, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+              ReadFile(file, bytes, sizeof bytes, &read, nullptr) && read == sizeof bytes;
+    CloseHandle(file);
+    return ok ? ReadLittleEndian32(bytes) : 0;
+}
+
+void CreateUninstallEntry(const char* uninstaller) {
+    HKEY currentVersion;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY,
+                      &currentVersion) != ERROR_SUCCESS)
+        return;
+    HKEY entry;
+    DWORD disposition = 0;
+    char emptyClass[] = "";
+    if (RegCreateKeyExA(currentVersion, kUninstallKey, 0, emptyClass, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &entry, &disposition) == ERROR_SUCCESS) {
+        if (disposition == REG_CREATED_NEW_KEY) {
+            const char name[] = "Quillmark Uninstall";
+            RegSetValueExA(entry, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
+                           sizeof name);
+            RegSetValueExA(entry, "UninstallString", 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(uninstaller),
+                           static_cast<DWORD>(lstrlenA(uninstaller) + 1));
+        }
+        RegCloseKey(entry);
+    }
+    RegCloseKey(currentVersion);
+}
+
+void RemoveUninstallEntry() {
+    HKEY currentVersion;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_ALL_ACCESS, &currentVersion) !=
+        ERROR_SUCCESS)
+        return;
+    RegDeleteKeyA(currentVersion, kUninstallKey);
+    RegCloseKey(currentVersion);
+}

@@ -1,0 +1,127 @@
+// Extraction of a self-installing file built in the test, row by row into a program folder.
+#include "installer/extract.h"
+#include "testkit/testkit.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const InstalledFile kRows[] = {
+    {nullptr, "prog.exe"},       {nullptr, "help.hlp"}, {"PhoneBook", "template._txt"},
+    {"programfiles", "top.txt"}, {nullptr, nullptr},
+};
+
+// Builds "program bytes + row bytes + trailer" as the packing tool does.
+std::string BuildPayload(const std::vector<std::string>& files) {
+    std::string bytes;
+    std::vector<int32_t> sizes;
+    uint32_t checksum = 0;
+    for (const std::string& file : files) {
+        bytes += file;
+        sizes.push_back(static_cast<int32_t>(file.size()));
+        checksum = AddToChecksum(checksum, reinterpret_cast<const unsigned char*>(file.data()),
+                                 file.size());
+    }
+    std::string trailer(PayloadTrailerSize(static_cast<int>(files.size())), '\0');
+    WritePayloadTrailer(sizes.data(), static_cast<int>(sizes.size()), checksum,
+                        reinterpret_cast<unsigned char*>(&trailer[0]));
+    return bytes + trailer;
+}
+
+struct RecordedProgress : ExtractProgress {
+    std::vector<std::string> names;
+    std::vector<double> fractions;
+    int cancelAfterChunks = -1;
+    void ShowFileName(const char* name) override { names.push_back(name); }
+    void ShowProgress(double fraction) override { fractions.push_back(fraction); }
+    bool Cancelled() override {
+        return cancelAfterChunks >= 0 && static_cast<int>(fractions.size()) >= cancelAfterChunks;
+    }
+};
+
+class ExtractTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = testkit::ScratchPath("Program");
+        CreateDirectoryA(folder.c_str(), nullptr);
+        CreateDirectoryA((folder + "\\PhoneBook").c_str(), nullptr);
+        setup = testkit::ScratchPath("qmark-setup.exe");
+    }
+    ExtractResult Extract(const std::string& payload) {
+        testkit::WriteFileBytes(setup, payload);
+        return ExtractPayload(setup.c_str(), folder.c_str(), kRows, progress);
+    }
+    std::string Installed(const std::string& name) {
+        return testkit::ReadFileBytes(folder + "\\" + name);
+    }
+
+    std::string folder, setup;
+    RecordedProgress progress;
+};
+
+TEST_F(ExtractTest, CopiesEveryRowToItsFolderInChunksOf4096) {
+    std::string program(4097, 'P');
+    std::string help(4096, 'H');
+    ASSERT_EQ(ExtractResult::Done, Extract(BuildPayload({program, help, "Phone: ", "top"})));
+    EXPECT_EQ(program, Installed("prog.exe"));
+    EXPECT_EQ(help, Installed("help.hlp"));
+    EXPECT_EQ("Phone: ", Installed("PhoneBook\\template._txt"));
+    EXPECT_EQ("top", Installed("top.txt"));
+    EXPECT_EQ((std::vector<std::string>{"prog.exe", "help.hlp", "template._txt", "top.txt"}),
+              progress.names);
+    // 4,097 bytes take two reads, 4,096 one, the small files one each; the bar ends full.
+    ASSERT_EQ(5u, progress.fractions.size());
+    EXPECT_DOUBLE_EQ(4096.0 / 8203.0, progress.fractions[0]);
+    EXPECT_DOUBLE_EQ(1.0, progress.fractions.back());
+}
+
+TEST_F(ExtractTest, EmptyRowCreatesNoFileAndLaterRowsStillLand) {
+    ASSERT_EQ(ExtractResult::Done, Extract(BuildPayload({"exe", "", "tmpl", "top"})));
+    EXPECT_EQ("<missing>", Installed("help.hlp"));
+    EXPECT_EQ("tmpl", Installed("PhoneBook\\template._txt"));
+    EXPECT_EQ("top", Installed("top.txt"));
+}
+
+TEST_F(ExtractTest, ChangedByteExtractsAllThenReportsCorrupt) {
+    std::string payload = BuildPayload({"program", "help", "tmpl", "top!"});
+    std::string changed = payload;
+    changed[18] ^= 0x01; // the last stored byte: "!" becomes " "
+    EXPECT_EQ(ExtractResult::Corrupt, Extract(changed));
+    EXPECT_EQ("top ", Installed("top.txt"));
+
+    std::string exchanged = payload;
+    std::swap(exchanged[0], exchanged[18]);
+    EXPECT_EQ(ExtractResult::Done, Extract(exchanged));
+}
+
+TEST_F(ExtractTest, CancelStopsAfterTheCurrentChunk) {
+    progress.cancelAfterChunks = 1;
+    EXPECT_EQ(ExtractResult::Cancelled,
+              Extract(BuildPayload({std::string(20000, 'P'), "help", "tmpl", "top"})));
+    EXPECT_EQ(4096u, Installed("prog.exe").size());
+    EXPECT_EQ("<missing>", Installed("help.hlp"));
+}
+
+TEST_F(ExtractTest, TamperedTrailerWritesNothing) {
+    std::string payload = BuildPayload({"program", "help", "tmpl", "top"});
+    std::string negative = payload;
+    negative[payload.size() - 24 + 4] = '\xFF'; // size of row 1 becomes negative
+    negative[payload.size() - 24 + 7] = '\xFF';
+    EXPECT_EQ(ExtractResult::Corrupt, Extract(negative));
+
+    std::string truncated = payload.substr(3);
+    EXPECT_EQ(ExtractResult::Corrupt, Extract(truncated));
+    EXPECT_EQ(ExtractResult::Corrupt, Extract("short"));
+    EXPECT_EQ("<missing>", Installed("prog.exe"));
+    EXPECT_TRUE(progress.names.empty());
+
+    EXPECT_EQ(ExtractResult::Unreadable, ExtractPayload(testkit::ScratchPath("none.exe").c_str(),
+                                                        folder.c_str(), kRows, progress));
+}
+
+} // namespace
