@@ -1,6 +1,7 @@
 // Shortcuts, the uninstall entry and run-mode marks, against Wine's shell and registry.
 #include "installer/shell_items.h"
 #include "installer/payload.h"
+#include "testkit/shell_folders.h"
 #include "testkit/testkit.h"
 
 #include <windows.h>
@@ -13,8 +14,6 @@
 
 namespace {
 
-const char kShellFolders[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kUninstall[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
 
 // Reads a link's target through the shell's own link reader.
@@ -40,44 +39,12 @@ std::string LinkTarget(const std::string& link) {
     return target;
 }
 
-// Points a shell-folder value at a folder for the length of a test, then restores it.
-class ShellFolderOverride {
-  public:
-    ShellFolderOverride(HKEY root, const char* name, const std::string& folder)
-        : root_(root), name_(name) {
-        RegCreateKeyExA(root, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                        nullptr);
-        char old[MAX_PATH];
-        DWORD size = sizeof old;
-        had_ = RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(old),
-                                &size) == ERROR_SUCCESS;
-        if (had_) old_.assign(old, size);
-        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                       static_cast<DWORD>(folder.size() + 1));
-    }
-    ~ShellFolderOverride() {
-        if (had_)
-            RegSetValueExA(key_, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(old_.data()),
-                           static_cast<DWORD>(old_.size()));
-        else
-            RegDeleteValueA(key_, name_);
-        RegCloseKey(key_);
-    }
-
-  private:
-    HKEY root_;
-    const char* name_;
-    HKEY key_ = nullptr;
-    bool had_ = false;
-    std::string old_;
-};
-
 TEST(StartMenu, CommonProgramsWinsAndShortcutsPointAtTheirTargets) {
     std::string user = testkit::ScratchPath("UserPrograms");
     std::string common = testkit::ScratchPath("CommonPrograms");
-    ShellFolderOverride userPrograms(HKEY_CURRENT_USER, "Programs", user);
+    testkit::ShellFolderOverride userPrograms(HKEY_CURRENT_USER, "Programs", user);
     {
-        ShellFolderOverride commonPrograms(HKEY_LOCAL_MACHINE, "Common Programs", common);
+        testkit::ShellFolderOverride commonPrograms(HKEY_LOCAL_MACHINE, "Common Programs", common);
         char group[260];
         ASSERT_TRUE(GetStartMenuGroupFolder(group));
         EXPECT_EQ(common + "\\Quillmark", group);
@@ -89,10 +56,7 @@ TEST(StartMenu, CommonProgramsWinsAndShortcutsPointAtTheirTargets) {
         RemoveStartMenuGroupFolder();
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((common + "\\Quillmark").c_str()));
     }
-    HKEY machine;
-    RegOpenKeyExA(HKEY_LOCAL_MACHINE, kShellFolders, 0, KEY_ALL_ACCESS, &machine);
-    RegDeleteValueA(machine, "Common Programs");
-    RegCloseKey(machine);
+    testkit::RemoveShellFolder(HKEY_LOCAL_MACHINE, "Common Programs");
     char group[260];
     ASSERT_TRUE(GetStartMenuGroupFolder(group));
     EXPECT_EQ(user + "\\Quillmark", group);
@@ -101,17 +65,14 @@ TEST(StartMenu, CommonProgramsWinsAndShortcutsPointAtTheirTargets) {
 TEST(Desktop, CommonDesktopWinsOverTheUsersDesktop) {
     std::string user = testkit::ScratchPath("UserDesktop");
     std::string common = testkit::ScratchPath("CommonDesktop");
-    ShellFolderOverride userDesktop(HKEY_CURRENT_USER, "Desktop", user);
+    testkit::ShellFolderOverride userDesktop(HKEY_CURRENT_USER, "Desktop", user);
     char link[260];
     {
-        ShellFolderOverride commonDesktop(HKEY_LOCAL_MACHINE, "Common Desktop", common);
+        testkit::ShellFolderOverride commonDesktop(HKEY_LOCAL_MACHINE, "Common Desktop", common);
         GetDesktopShortcutPath(link);
         EXPECT_EQ(common + "\\Quillmark.lnk", link);
     }
-    HKEY machine;
-    RegOpenKeyExA(HKEY_LOCAL_MACHINE, kShellFolders, 0, KEY_ALL_ACCESS, &machine);
-    RegDeleteValueA(machine, "Common Desktop");
-    RegCloseKey(machine);
+    testkit::RemoveShellFolder(HKEY_LOCAL_MACHINE, "Common Desktop");
     GetDesktopShortcutPath(link);
     EXPECT_EQ(user + "\\Quillmark.lnk", link);
 }
