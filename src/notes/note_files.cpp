@@ -27,6 +27,27 @@ RenameOutcome KeepOldName(RenameOutcome outcome, RenameResult result, const char
     return outcome;
 }
 
+// Moves a file to a new name. A change of letter case only goes through a temporary name,
+// since some file systems take a case-only move as a move onto itself and keep the old case.
+bool MoveNoteFile(const char* from, const char* to, bool caseOnly) {
+    if (!caseOnly) return MoveFileA(from, to) != FALSE;
+    char folder[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, from);
+    for (int i = 0; i < 100; ++i) {
+        char temporary[LFile::kPathSize];
+        char name[16];
+        wsprintfA(name, "~qm%d", i);
+        if (!BuildNotePath(folder, name, temporary)) break;
+        if (MoveFileA(from, temporary)) {
+            if (MoveFileA(temporary, to)) return true;
+            MoveFileA(temporary, from);
+            return false;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return MoveFileA(from, to) != FALSE;
+}
+
 } // namespace
 
 std::vector<std::string> ListNotes(const char* folder) {
@@ -87,7 +108,7 @@ RenameOutcome RenameNote(const char* oldPath, const char* typedName, const NoteT
 
     bool moved = false;
     if (std::strcmp(oldPath, newPath) != 0 && LFile::FileExists(oldPath)) {
-        if (!MoveFileA(oldPath, newPath)) {
+        if (!MoveNoteFile(oldPath, newPath, sameFile)) {
             DWORD error = GetLastError();
             bool exists = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
             return KeepOldName(outcome, exists ? RenameResult::NameExists : RenameResult::Failed,
