@@ -52,6 +52,8 @@ bool MoveNoteFile(const char* from, const char* to, bool caseOnly) {
 
 std::vector<std::string> ListNotes(const char* folder) {
     std::vector<std::string> names;
+    if (folder[0] == '\0') // a book without a folder has no notes (not those of the current folder)
+        return names;
     char pattern[LFile::kPathSize];
     lstrcpynA(pattern, folder, sizeof pattern);
     LFile::FilePathCat(pattern, "*.txt");

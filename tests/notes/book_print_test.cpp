@@ -39,8 +39,6 @@ TEST(BookPrint, TheDocumentOfABook) {
     EXPECT_EQ(kHeader + "{\\b A}\\par \\par\nx\\par\ny\n\\page\n\\page }",
               Print({"A", "B", "missing"}, true, &steps));
     EXPECT_EQ((std::vector<size_t>{0, 1, 2}), steps);
-    EXPECT_EQ(kHeader + "{\\b A}\\par \\par\nx\\par\ny\n\\par \\par\n\\page }",
-              Print({"A", "B"}, false));
     // The document replaces the old one and is no note itself.
     EXPECT_EQ(2u, ListNotes(testkit::Scratch().c_str()).size());
     EXPECT_TRUE(ReadPrintNotePerPage());

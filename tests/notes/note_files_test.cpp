@@ -42,6 +42,11 @@ TEST(NoteFiles, ListingShowsTxtFilesByName) {
     CreateDirectoryA(ScratchPath("folder.txt").c_str(), nullptr);
     EXPECT_EQ((std::vector<std::string>{"New 1", "a.b", "readme"}), Notes());
     EXPECT_TRUE(ListNotes(ScratchPath("missing").c_str()).empty());
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    SetCurrentDirectoryA(testkit::Scratch().c_str());
+    EXPECT_TRUE(ListNotes("").empty());
+    SetCurrentDirectoryA(previous);
 }
 
 TEST(NoteFiles, WritingAndDeleting) {
