@@ -1,0 +1,133 @@
+#include "notes/note_files.h"
+
+#include "notes/note_names.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+bool WriteAll(HANDLE file, const char* bytes, size_t length) {
+    while (length > 0) {
+        DWORD chunk = length > 0x10000 ? 0x10000 : static_cast<DWORD>(length);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0) return false;
+        bytes += written;
+        length -= written;
+    }
+    return true;
+}
+
+RenameOutcome KeepOldName(RenameOutcome outcome, RenameResult result, const char* oldPath,
+                          const NoteTextWriter& write) {
+    outcome.result = result;
+    lstrcpynA(outcome.path, oldPath, sizeof outcome.path);
+    outcome.textSaved = WriteNoteFile(oldPath, write);
+    return outcome;
+}
+
+// Moves a file to a new name. A change of letter case only goes through a temporary name,
+// since some file systems take a case-only move as a move onto itself and keep the old case.
+bool MoveNoteFile(const char* from, const char* to, bool caseOnly) {
+    if (!caseOnly) return MoveFileA(from, to) != FALSE;
+    char folder[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, from);
+    for (int i = 0; i < 100; ++i) {
+        char temporary[LFile::kPathSize];
+        char name[16];
+        wsprintfA(name, "~qm%d", i);
+        if (!BuildNotePath(folder, name, temporary)) break;
+        if (MoveFileA(from, temporary)) {
+            if (MoveFileA(temporary, to)) return true;
+            MoveFileA(temporary, from);
+            return false;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return MoveFileA(from, to) != FALSE;
+}
+
+} // namespace
+
+std::vector<std::string> ListNotes(const char* folder) {
+    std::vector<std::string> names;
+    if (folder[0] == '\0') // a book without a folder has no notes (not those of the current folder)
+        return names;
+    char pattern[LFile::kPathSize];
+    lstrcpynA(pattern, folder, sizeof pattern);
+    LFile::FilePathCat(pattern, "*.txt");
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        char name[LFile::kPathSize];
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            NoteNameFromFileName(found.cFileName, name))
+            names.emplace_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void DeleteNotes(const char* folder, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        char path[LFile::kPathSize];
+        if (BuildNotePath(folder, name.c_str(), path)) DeleteFileA(path);
+    }
+}
+
+bool WriteNoteFile(const char* path, const NoteTextWriter& write) {
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
+    bool written = GetFileType(file) == FILE_TYPE_DISK && write(file);
+    return CloseHandle(file) && written;
+}
+
+bool SaveNoteText(const char* path, const char* text, size_t length) {
+    return WriteNoteFile(path, [&](void* file) { return WriteAll(file, text, length); });
+}
+
+RenameOutcome RenameNote(const char* oldPath, const char* typedName, const NoteTextWriter& write) {
+    RenameOutcome outcome;
+    lstrcpynA(outcome.path, oldPath, sizeof outcome.path);
+    if (!CleanNoteName(typedName, outcome.name)) return outcome;
+
+    char folder[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, oldPath);
+    char newPath[LFile::kPathSize];
+    // A name the file system cannot take, or a path it would have to cut, keeps the old file.
+    if (!BuildNotePath(folder, outcome.name, newPath) || IsReservedDeviceName(outcome.name))
+        return KeepOldName(outcome, RenameResult::Failed, oldPath, write);
+
+    // The old file itself does not count as "another note": the same name in other letter
+    // case, or the same name again, renames.
+    const bool sameFile = lstrcmpiA(oldPath, newPath) == 0;
+    if (!sameFile && LFile::FileExists(newPath))
+        return KeepOldName(outcome, RenameResult::NameExists, oldPath, write);
+
+    bool moved = false;
+    if (std::strcmp(oldPath, newPath) != 0 && LFile::FileExists(oldPath)) {
+        if (!MoveNoteFile(oldPath, newPath, sameFile)) {
+            DWORD error = GetLastError();
+            bool exists = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+            return KeepOldName(outcome, exists ? RenameResult::NameExists : RenameResult::Failed,
+                               oldPath, write);
+        }
+        moved = true;
+    }
+    if (WriteNoteFile(newPath, write)) {
+        outcome.result = RenameResult::Renamed;
+        outcome.textSaved = true;
+        std::strcpy(outcome.path, newPath);
+        return outcome;
+    }
+    // The new file took no text: put the file back under its old name and write the text there.
+    if (moved)
+        MoveFileA(newPath, oldPath);
+    else if (!sameFile)
+        DeleteFileA(newPath);
+    return KeepOldName(outcome, RenameResult::Failed, oldPath, write);
+}

@@ -1,0 +1,91 @@
+#include "notes/note_names.h"
+
+#include "platform/lfile.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool EqualNoCase(const char* a, const char* b, size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The number n of a name "New n" written as "%d" prints it (1..9999), or 0.
+int NewNoteNumber(const std::string& name) {
+    static const char kPrefix[] = "new ";
+    const size_t prefixLength = sizeof kPrefix - 1;
+    if (name.size() <= prefixLength || name.size() > prefixLength + 4 ||
+        !EqualNoCase(name.c_str(), kPrefix, prefixLength) || name[prefixLength] == '0')
+        return 0;
+    int number = 0;
+    for (size_t i = prefixLength; i < name.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
+        number = number * 10 + (name[i] - '0');
+    }
+    return number;
+}
+
+} // namespace
+
+void BookNameFromFolder(const char* folder, char* name) {
+    LFile::_GetFileTitleFromPath(name, folder);
+}
+
+bool NoteNameFromFileName(const char* fileName, char* name) {
+    LFile::_GetFileFromPath(name, fileName);
+    char* dot = std::strrchr(name, '.');
+    if (dot == nullptr || dot == name || !EqualNoCase(dot, ".txt", 5)) return false;
+    *dot = '\0';
+    return true;
+}
+
+bool BuildNotePath(const char* folder, const char* name, char* path) {
+    std::snprintf(path, LFile::kPathSize, "%s", folder);
+    bool folderFits = std::strlen(folder) < LFile::kPathSize;
+    LFile::FilePathCatExt(path, name, ".txt");
+    size_t folderLength = std::strlen(folder);
+    size_t separator = folderLength > 0 && !LFile::IsSeparator(folder[folderLength - 1]) ? 1 : 0;
+    return folderFits && folderLength + separator + std::strlen(name) + 4 <= LFile::kMaxPath;
+}
+
+bool FirstFreeNewNoteName(const std::vector<std::string>& existing, char* name) {
+    constexpr int kLast = 9999;
+    std::vector<bool> taken(kLast + 1, false);
+    for (const std::string& note : existing)
+        taken[NewNoteNumber(note)] = true;
+    for (int i = 1; i <= kLast; ++i) {
+        if (!taken[i]) {
+            std::snprintf(name, LFile::kPathSize, "New %d", i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CleanNoteName(const char* typed, char* name) {
+    char bounded[LFile::kPathSize];
+    std::snprintf(bounded, sizeof bounded, "%s", typed);
+    return LFile::StripFileNameChars(bounded, name);
+}
+
+bool IsReservedDeviceName(const char* name) {
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    // The system looks at the part before the first "." with trailing spaces removed.
+    size_t length = std::strcspn(name, ".");
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    for (const char* device : kDevices) {
+        if (length == std::strlen(device) && EqualNoCase(name, device, length)) return true;
+    }
+    return length == 4 && (EqualNoCase(name, "COM", 3) || EqualNoCase(name, "LPT", 3)) &&
+           name[3] >= '1' && name[3] <= '9';
+}

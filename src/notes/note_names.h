@@ -1,0 +1,29 @@
+// Names of books and notes: how folder and file names become what the user sees, and back.
+// Every output buffer holds LFile::kPathSize (260) bytes; results never exceed 259 characters.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A book's name: the last component of its folder, cut at its last "." (D:\Team.Notes is Team).
+void BookNameFromFolder(const char* folder, char* name);
+
+// The note name of a file found in a book folder: the file name cut at its last ".".
+// False when the file is no note: its extension is not ".txt" (any case) or no name is left.
+bool NoteNameFromFileName(const char* fileName, char* name);
+
+// folder, "\" (unless folder ends in a separator), name and ".txt". The path is cut at 259
+// characters; the result tells whether it fits whole.
+bool BuildNotePath(const char* folder, const char* name, char* path);
+
+// The first of "New 1" .. "New 9999" that no existing name equals, ignoring case.
+// False when all are taken.
+bool FirstFreeNewNoteName(const std::vector<std::string>& existing, char* name);
+
+// The typed name (only its first 259 characters count) without the characters a file name
+// cannot hold: " * . / : < > \ |. False when nothing is left.
+bool CleanNoteName(const char* typed, char* name);
+
+// Whether a name stands for a device rather than a file (CON, PRN, AUX, NUL, COM1..9, LPT1..9,
+// in any case, also followed by spaces or an extension).
+bool IsReservedDeviceName(const char* name);

@@ -1,0 +1,171 @@
+// Note files in a book folder on the Wine file system: listing, deleting and renaming.
+#include "notes/note_files.h"
+#include "testkit/testkit.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using testkit::ReadFileBytes;
+using testkit::ScratchPath;
+using testkit::WriteFileBytes;
+
+namespace {
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> Notes() {
+    return Sorted(ListNotes(testkit::Scratch().c_str()));
+}
+
+// Renames the note with the text "new text" as the main window's save does.
+RenameOutcome Rename(const std::string& oldName, const std::string& typed) {
+    std::string oldPath = ScratchPath(oldName + ".txt");
+    const char text[] = "new text";
+    return RenameNote(oldPath.c_str(), typed.c_str(), [&](void* file) {
+        DWORD written = 0;
+        return WriteFile(file, text, sizeof text - 1, &written, nullptr) && written == 8;
+    });
+}
+
+TEST(NoteFiles, ListingShowsTxtFilesByName) {
+    for (const char* file : {"a.b.txt", "readme.TXT", "template._txt", "print.rtf", "New 1.txt"})
+        ASSERT_TRUE(WriteFileBytes(ScratchPath(file), "x"));
+    CreateDirectoryA(ScratchPath("folder.txt").c_str(), nullptr);
+    EXPECT_EQ((std::vector<std::string>{"New 1", "a.b", "readme"}), Notes());
+    EXPECT_TRUE(ListNotes(ScratchPath("missing").c_str()).empty());
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    SetCurrentDirectoryA(testkit::Scratch().c_str());
+    EXPECT_TRUE(ListNotes("").empty());
+    SetCurrentDirectoryA(previous);
+}
+
+TEST(NoteFiles, WritingAndDeleting) {
+    std::string path = ScratchPath("n.txt");
+    EXPECT_TRUE(SaveNoteText(path.c_str(), "a\r\nb", 4));
+    EXPECT_EQ("a\r\nb", ReadFileBytes(path));
+    EXPECT_TRUE(SaveNoteText(path.c_str(), "", 0));
+    EXPECT_EQ("", ReadFileBytes(path));
+    EXPECT_FALSE(SaveNoteText(ScratchPath("missing\\n.txt").c_str(), "a", 1));
+    EXPECT_FALSE(WriteNoteFile(path.c_str(), [](void*) { return false; }));
+
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("m.txt"), "m"));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("keep.txt"), "k"));
+    DeleteNotes(testkit::Scratch().c_str(), {"n", "m", "not there"});
+    EXPECT_EQ((std::vector<std::string>{"keep"}), Notes());
+}
+
+TEST(NoteRename, NewNameTakesTheText) {
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("Shopping.txt"), "old text"));
+    RenameOutcome outcome = Rename("Shopping", "SHOPPING");
+    EXPECT_EQ(RenameResult::Renamed, outcome.result);
+    EXPECT_TRUE(outcome.textSaved);
+    EXPECT_EQ(ScratchPath("SHOPPING.txt"), outcome.path);
+    EXPECT_EQ((std::vector<std::string>{"SHOPPING"}), Notes());
+    EXPECT_EQ("new text", ReadFileBytes(ScratchPath("SHOPPING.txt")));
+
+    outcome = Rename("SHOPPING", "a:b<c>.d");
+    EXPECT_EQ(RenameResult::Renamed, outcome.result);
+    EXPECT_STREQ("abcd", outcome.name);
+    EXPECT_EQ((std::vector<std::string>{"abcd"}), Notes());
+
+    outcome = Rename("abcd", "abcd"); // the same name again
+    EXPECT_EQ(RenameResult::Renamed, outcome.result);
+    EXPECT_EQ((std::vector<std::string>{"abcd"}), Notes());
+
+    // A new note whose file was never written.
+    outcome = Rename("New 1", "Ideas");
+    EXPECT_EQ(RenameResult::Renamed, outcome.result);
+    EXPECT_EQ("new text", ReadFileBytes(ScratchPath("Ideas.txt")));
+    EXPECT_EQ((std::vector<std::string>{"Ideas", "abcd"}), Notes());
+}
+
+TEST(NoteRename, NothingLeftAfterCleaningIsNoRename) {
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("A.txt"), "a"));
+    RenameOutcome outcome = Rename("A", ".:*");
+    EXPECT_EQ(RenameResult::NotRenamed, outcome.result);
+    EXPECT_FALSE(outcome.textSaved);
+    EXPECT_EQ(ScratchPath("A.txt"), outcome.path);
+    EXPECT_EQ("a", ReadFileBytes(ScratchPath("A.txt")));
+    EXPECT_EQ(RenameResult::NotRenamed, Rename("A", "").result);
+}
+
+TEST(NoteRename, AnotherNotesNameIsRefused) {
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("A.txt"), "a"));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("B.txt"), "b"));
+    RenameOutcome outcome = Rename("A", "b");
+    EXPECT_EQ(RenameResult::NameExists, outcome.result);
+    EXPECT_TRUE(outcome.textSaved);
+    EXPECT_EQ(ScratchPath("A.txt"), outcome.path);
+    EXPECT_EQ("new text", ReadFileBytes(ScratchPath("A.txt")));
+    EXPECT_EQ("b", ReadFileBytes(ScratchPath("B.txt")));
+
+    // A file held by another program without sharing counts as existing.
+    HANDLE held = CreateFileA(ScratchPath("B.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_EQ(RenameResult::NameExists, Rename("A", "B").result);
+    CloseHandle(held);
+    EXPECT_EQ("b", ReadFileBytes(ScratchPath("B.txt")));
+
+    // Also for a note whose own file was never written: its text goes to its own name.
+    EXPECT_EQ(RenameResult::NameExists, Rename("New 1", "B").result);
+    EXPECT_EQ("new text", ReadFileBytes(ScratchPath("New 1.txt")));
+    EXPECT_EQ((std::vector<std::string>{"A", "B", "New 1"}), Notes());
+}
+
+TEST(NoteRename, ANameTheFileSystemRefusesKeepsTheTextUnderTheOldName) {
+    std::string tooLong(300, 'n');
+    std::string folder = ScratchPath(std::string(200, 'f'));
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    for (const std::string& typed : {std::string("what?"), std::string("a\tb"), std::string("CON"),
+                                     std::string("nul "), tooLong, std::string(1000, 'm')}) {
+        ASSERT_TRUE(WriteFileBytes(ScratchPath("Plan.txt"), "old text"));
+        RenameOutcome outcome = Rename("Plan", typed);
+        EXPECT_EQ(RenameResult::Failed, outcome.result) << typed;
+        EXPECT_TRUE(outcome.textSaved) << typed;
+        EXPECT_EQ(ScratchPath("Plan.txt"), outcome.path) << typed;
+        EXPECT_EQ("new text", ReadFileBytes(ScratchPath("Plan.txt"))) << typed;
+        EXPECT_EQ((std::vector<std::string>{"Plan"}), Notes()) << typed;
+    }
+    // A name that fits alone but not in a deep folder.
+    std::string deepNote = folder + "\\Plan.txt";
+    ASSERT_TRUE(WriteFileBytes(deepNote, "old text"));
+    const char text[] = "deep text";
+    RenameOutcome outcome =
+        RenameNote(deepNote.c_str(), std::string(60, 'x').c_str(), [&](void* file) {
+            DWORD written = 0;
+            return WriteFile(file, text, sizeof text - 1, &written, nullptr) != FALSE;
+        });
+    EXPECT_EQ(RenameResult::Failed, outcome.result);
+    EXPECT_EQ("deep text", ReadFileBytes(deepNote));
+    EXPECT_EQ((std::vector<std::string>{"Plan"}), Sorted(ListNotes(folder.c_str())));
+}
+
+TEST(NoteRename, AFailedWriteUnderTheNewNameKeepsTheOldFile) {
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("Plan.txt"), "old text"));
+    int calls = 0;
+    std::string oldPath = ScratchPath("Plan.txt");
+    RenameOutcome outcome = RenameNote(oldPath.c_str(), "Other", [&](void* file) {
+        DWORD written = 0;
+        // The first write (under the new name) fails part-way; the second succeeds.
+        bool ok = ++calls > 1;
+        WriteFile(file, "partial", ok ? 7 : 3, &written, nullptr);
+        return ok;
+    });
+    EXPECT_EQ(RenameResult::Failed, outcome.result);
+    EXPECT_TRUE(outcome.textSaved);
+    EXPECT_EQ("partial", ReadFileBytes(oldPath));
+    EXPECT_EQ((std::vector<std::string>{"Plan"}), Notes());
+}
+
+} // namespace
