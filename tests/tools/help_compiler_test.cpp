@@ -160,6 +160,8 @@ TEST(HelpSource, MalformedSourceIsReportedWithItsLine) {
     const BadSource cases[] = {
         {".title T\n.contents a\n.topic a A\n.bogus x\n", ":4: ", "unknown directive '.bogus'"},
         {".title T\n.contents a\n.topic a A\n\n.topic a Again\n", ":5: ", "duplicate context 'a'"},
+        {".title T\n.contents a\n.topic a A\n.topic A Again\n",
+         ":4: ", "context 'A' has the same hash as 'a'"},
         {".title T\n.contents a\n.topic a\n", ":3: ", "has no title"},
         {".title T\n.topic a A\ntext\n", ":1: ", "missing .contents"},
         {".title T\n.contents zz\n.topic a A\n", ":2: ", "contents topic 'zz' does not exist"},

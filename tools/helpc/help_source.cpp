@@ -1,5 +1,7 @@
 #include "help_source.h"
 
+#include "inline_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -15,16 +17,6 @@ namespace {
 // viewer's caption and history buffers.
 constexpr size_t kMaxParagraph = 2000;
 constexpr size_t kMaxTitle = 127;
-constexpr size_t kMaxContextName = 64;
-
-bool IsContextChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
-}
-
-bool IsContextName(const std::string& name) {
-    return !name.empty() && name.size() <= kMaxContextName &&
-           std::all_of(name.begin(), name.end(), IsContextChar);
-}
 
 std::string Trim(const std::string& s) {
     size_t begin = s.find_first_not_of(" \t");
@@ -202,67 +194,21 @@ class Parser {
         return line;
     }
 
-    // Turns the collected text into spans: *bold*, [text|context], and backslash escapes.
+    // Turns the collected text into spans and remembers its links for the final check.
     bool Flush() {
         if (!pending_.active) return true;
         pending_.active = false;
+        InlineResult parsed = ParseInline(pending_.text);
+        if (!parsed.error.empty()) return Fail(LineAt(parsed.errorOffset), parsed.error);
+        size_t link = 0;
+        for (const Span& span : parsed.spans) {
+            if (!span.link.empty())
+                links_.push_back(LinkUse{span.link, LineAt(parsed.linkOffsets[link++])});
+        }
+        if (parsed.spans.empty()) return true;
         Paragraph paragraph;
         paragraph.style = pending_.style;
-        const std::string& text = pending_.text;
-        Span span;
-        bool bold = false;
-        size_t boldStart = 0, linkStart = 0;
-        bool inLink = false, inTarget = false;
-        std::string target;
-        auto closeSpan = [&]() {
-            if (!span.text.empty()) paragraph.spans.push_back(span);
-            span = Span();
-            span.bold = bold;
-        };
-        for (size_t i = 0; i < text.size(); ++i) {
-            char c = text[i];
-            if (c == '\\') {
-                if (i + 1 >= text.size() ||
-                    std::string("\\*[]|").find(text[i + 1]) == std::string::npos)
-                    return Fail(LineAt(i), "unknown escape; use \\\\, \\*, \\[, \\] or \\|");
-                (inTarget ? target : span.text) += text[++i];
-            } else if (inTarget) {
-                if (c == ']') {
-                    if (!IsContextName(target))
-                        return Fail(LineAt(i),
-                                    "link target '" + target + "' is not a context name");
-                    if (span.text.empty()) return Fail(LineAt(i), "link without text");
-                    links_.push_back(LinkUse{target, LineAt(linkStart)});
-                    span.link = target;
-                    closeSpan();
-                    inLink = inTarget = false;
-                    target.clear();
-                } else {
-                    target += c;
-                }
-            } else if (c == '*') {
-                if (inLink) return Fail(LineAt(i), "bold text inside a link");
-                closeSpan();
-                bold = !bold;
-                span.bold = bold;
-                boldStart = i;
-            } else if (c == '[') {
-                if (inLink) return Fail(LineAt(i), "link inside a link");
-                closeSpan();
-                inLink = true;
-                linkStart = i;
-            } else if (c == '|' && inLink) {
-                inTarget = true;
-            } else if (c == ']' && inLink) {
-                return Fail(LineAt(i), "link without a target; write [text|context]");
-            } else {
-                span.text += c;
-            }
-        }
-        if (inLink) return Fail(LineAt(linkStart), "unterminated link; write [text|context]");
-        if (bold) return Fail(LineAt(boldStart), "unterminated bold text (missing '*')");
-        closeSpan();
-        if (paragraph.spans.empty()) return true;
+        paragraph.spans = parsed.spans;
         Current().paragraphs.push_back(paragraph);
         return true;
     }
