@@ -21,17 +21,25 @@ INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPAR
     return dialog->DialogProc(message, wParam, lParam);
 }
 
+LDialog::~LDialog() {
+    // A window that outlives its object must not reach it any more.
+    if (hwnd != nullptr) SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+}
+
+void LDialog::ReleaseWindow() {
+    DestroyDialog();
+    // The window forgets the object too, so nothing reaches the object once it is gone.
+    SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    hwnd = nullptr;
+}
+
 INT_PTR LDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_DESTROY:
-        DestroyDialog();
-        hwnd = nullptr;
+        ReleaseWindow();
         return FALSE;
     case WM_ENDSESSION:
-        if (wParam != 0) {
-            DestroyDialog();
-            hwnd = nullptr;
-        }
+        if (wParam != 0) ReleaseWindow();
         return TRUE;
     case WM_HELP:
         CmHelp();

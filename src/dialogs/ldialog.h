@@ -13,7 +13,7 @@ class LDialog {
     LDialog& operator=(const LDialog&) = delete;
 
     // Virtual operations, in this order; descendants append theirs after DialogProc.
-    virtual ~LDialog() = default;
+    virtual ~LDialog();
     virtual void InitDialog() {}
     // Validate and take the controls' values; false keeps the dialog open.
     virtual bool CmOk() { return true; }
@@ -50,6 +50,10 @@ class LDialog {
 
     // The dialog's window while it exists, null otherwise.
     HWND hwnd = nullptr;
+
+  private:
+    // DestroyDialog, then the object and its window let go of each other.
+    void ReleaseWindow();
 };
 
 // The dialog procedure of every LDialog window; the creation parameter is the object.

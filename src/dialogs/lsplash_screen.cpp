@@ -30,6 +30,10 @@ HFONT CreateSplashFont(int weight) {
 
 } // namespace
 
+LSplashScreen::~LSplashScreen() {
+    if (hwnd != nullptr) DestroyWindow(hwnd);
+}
+
 void LSplashScreen::Show(HWND parent, LPCSTR bitmapName) {
     if (hwnd != nullptr) DestroyWindow(hwnd);
     HINSTANCE instance = ProgramInstance();

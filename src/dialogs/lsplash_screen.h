@@ -7,6 +7,8 @@
 class LSplashScreen {
   public:
     LSplashScreen() = default;
+    // A splash still up goes with its object, so that its window never reaches a dead object.
+    ~LSplashScreen();
     LSplashScreen(const LSplashScreen&) = delete;
     LSplashScreen& operator=(const LSplashScreen&) = delete;
 

@@ -146,13 +146,14 @@ TEST(LDialogDispatch, HelpGoesToCmHelpAndEveryOtherCommandToCommandThenUpdateCon
 TEST(LDialogDispatch, EndSessionReleasesTheDialogOnceOnlyWhenTheSessionEnds) {
     Recorder dialog;
     Calls cancelledLogOff, loggedOff;
-    bool keptWindow = false;
+    bool keptWindow = false, windowForgotObject = false;
     dialog.onInit = [](Recorder& d) { Post(d.hwnd, kRunScript); };
     dialog.script = [&](Recorder& d) {
         HWND window = d.hwnd;
         cancelledLogOff = d.During([&] { SendMessageA(window, WM_ENDSESSION, FALSE, 0); });
         keptWindow = d.hwnd == window;
         loggedOff = d.During([&] { SendMessageA(window, WM_ENDSESSION, TRUE, 0); });
+        windowForgotObject = GetWindowLongPtrA(window, DWLP_USER) == 0;
         d.calls.clear();
         // The object has let go; the window's end reaches no handler.
         EndDialog(window, IDCANCEL);
@@ -161,6 +162,7 @@ TEST(LDialogDispatch, EndSessionReleasesTheDialogOnceOnlyWhenTheSessionEnds) {
     EXPECT_TRUE(cancelledLogOff.empty());
     EXPECT_TRUE(keptWindow);
     EXPECT_EQ((Calls{"DestroyDialog"}), loggedOff);
+    EXPECT_TRUE(windowForgotObject);
     EXPECT_TRUE(dialog.calls.empty());
     EXPECT_EQ(nullptr, dialog.hwnd);
 }

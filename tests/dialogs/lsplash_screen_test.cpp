@@ -90,6 +90,16 @@ TEST(LSplashScreen, AClickOrASecondShowEndsIt) {
     EXPECT_TRUE(testkit::PumpUntil([&] { return splash.hwnd == nullptr; }, 2000));
     EXPECT_EQ(0, CountSplashWindows());
     EXPECT_EQ(nullptr, splash.bitmap);
+
+    // An object that goes away takes its splash along.
+    HWND window;
+    {
+        LSplashScreen shortLived;
+        shortLived.Show(nullptr, MAKEINTRESOURCEA(IDB_SPLASH));
+        window = shortLived.hwnd;
+        ASSERT_TRUE(IsWindow(window));
+    }
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST(LSplashScreen, AMissingPictureShowsNothing) {
