@@ -12,6 +12,9 @@
 
 namespace {
 
+// This program's windows are unmanaged: captions show in the screenshots, closing is quick.
+const bool kUnmanaged = testkit::UseUnmanagedWindows();
+
 struct Control {
     int id;
     const char* className;

@@ -75,6 +75,12 @@ void PostKey(HWND target, UINT virtualKey, bool up = false);
 // Posts WM_CHAR for each character, as typing would.
 void PostText(HWND target, const char* text);
 
+// Asks Wine to leave this test program's windows unmanaged by the X window manager. The test
+// display has none, so managed windows show no caption and every hidden window waits two seconds
+// for it; unmanaged, Wine draws frames and captions itself. Takes effect only when called before
+// the program's first window, so call it from a namespace-scope initializer. Always true.
+bool UseUnmanagedWindows();
+
 // Dispatches this thread's messages until condition holds or timeoutMs pass; the result is the
 // condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
