@@ -34,15 +34,4 @@ TEST(DialogScript, AnUnscriptedDialogFailsTheTestAndIsCancelled) {
     EXPECT_NONFATAL_FAILURE(ShowUnscriptedMessage(), "unexpected dialog: \"Surprise\"");
 }
 
-TEST(HeldKeys, ModifiersAreDownWhileHeldAndUpAfterwards) {
-    {
-        testkit::HeldKeys held({VK_CONTROL, VK_SHIFT});
-        EXPECT_LT(GetKeyState(VK_CONTROL), 0);
-        EXPECT_LT(GetKeyState(VK_SHIFT), 0);
-        EXPECT_GE(GetKeyState(VK_MENU), 0);
-    }
-    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
-    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
-}
-
 } // namespace

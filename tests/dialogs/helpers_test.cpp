@@ -129,39 +129,6 @@ TEST(GetControlText, CutsAt259CharactersAndNeverWritesPastTheBuffer) {
     });
 }
 
-TEST(DialogHelpers, MenuItemsAndControlsFollowTheirFlags) {
-    RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
-        HMENU menu = GetMenu(d.hwnd);
-        d.EnableMenuCommand(IDM_NOTE_DELETE, false);
-        d.CheckMenuCommand(IDM_HOT_KEY_TOGGLE, true);
-        EXPECT_TRUE(GetMenuState(menu, IDM_NOTE_DELETE, MF_BYCOMMAND) & MF_GRAYED);
-        EXPECT_TRUE(GetMenuState(menu, IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND) & MF_CHECKED);
-        d.EnableMenuCommand(IDM_NOTE_DELETE, true);
-        d.CheckMenuCommand(IDM_HOT_KEY_TOGGLE, false);
-        EXPECT_FALSE(GetMenuState(menu, IDM_NOTE_DELETE, MF_BYCOMMAND) & MF_GRAYED);
-        EXPECT_FALSE(GetMenuState(menu, IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND) & MF_CHECKED);
-
-        d.EnableControl(IDC_NOTE_NEW, false);
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d.hwnd, IDC_NOTE_NEW)));
-        d.EnableControl(IDC_NOTE_NEW, true);
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d.hwnd, IDC_NOTE_NEW)));
-
-        d.MoveControl(IDC_NOTE_NEW, 7, 9, 70, 25);
-        RECT rect;
-        GetWindowRect(GetDlgItem(d.hwnd, IDC_NOTE_NEW), &rect);
-        MapWindowPoints(nullptr, d.hwnd, reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(7, rect.left);
-        EXPECT_EQ(9, rect.top);
-        EXPECT_EQ(77, rect.right);
-        EXPECT_EQ(34, rect.bottom);
-
-        // The 10-unit status line and the 223-unit dialog scale alike.
-        RECT client;
-        GetClientRect(d.hwnd, &client);
-        EXPECT_NEAR(client.bottom * 10 / 223, d.MapDialogHeight(10), 1);
-    });
-}
-
 TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
     RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
         HWND tips = nullptr;

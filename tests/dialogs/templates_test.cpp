@@ -1,5 +1,5 @@
-// Every dialog template of the program: it loads, carries the controls the code relies on, and
-// its texts fit their controls without overlapping. Each one is also saved as a screenshot
+// Every dialog template of the program: it loads, and its texts fit their controls, which do not
+// overlap. Each one is also saved as a screenshot
 // (build folder, tests/dialogs/screenshots) for a person to look at.
 #include "resources/resource.h"
 #include "testkit/gui.h"
@@ -15,17 +15,10 @@ namespace {
 // This program's windows are unmanaged: captions show in the screenshots, closing is quick.
 const bool kUnmanaged = testkit::UseUnmanagedWindows();
 
-struct Control {
-    int id;
-    const char* className;
-    const char* text; // nullptr: not looked at
-};
-
 struct Template {
     LPCSTR name;
     const char* shot;
     const char* caption;
-    std::vector<Control> controls;
 };
 
 INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) {
@@ -114,77 +107,16 @@ void ExpectNoOverlaps(HWND dialog, const char* shot, bool insideClient) {
 }
 
 const Template kTemplates[] = {
-    {MAKEINTRESOURCEA(IDD_MAIN),
-     "1-main",
-     "Quillmark",
-     {{IDC_BOOK_LIST, "ComboBox", nullptr},
-      {IDC_NOTE_LIST, "SysListView32", nullptr},
-      {IDC_NOTE_TEXT, "RichEdit20A", nullptr},
-      {IDC_NOTE_NAME, "Edit", nullptr},
-      {IDC_NOTE_NEW, "Button", "New"},
-      {IDC_NOTE_DELETE, "Button", "Delete"},
-      {IDC_STATUS_LINK, "Static", nullptr}}},
-    {MAKEINTRESOURCEA(IDD_PRINT_BOOK),
-     "2-print-book",
-     "Print Book",
-     {{IDOK, "Button", "Print"},
-      {IDCANCEL, "Button", "Cancel"},
-      {IDC_PRINT_PAGE_BREAKS, "Button", "Insert page breaks between notes"},
-      {IDC_PRINT_NO_PAGE_BREAKS, "Button", "Print notes without page breaks"}}},
-    {MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY),
-     "3-change-hot-key",
-     "Change Hot Key",
-     {{IDCANCEL, "Button", "Cancel"}}},
-    {MAKEINTRESOURCEA(IDD_FIND),
-     "4-find",
-     "Find",
-     {{IDC_FIND_TEXT, "Edit", ""},
-      {IDOK, "Button", "Find"},
-      {IDCANCEL, "Button", "Cancel"},
-      {IDC_FIND_MATCH_CASE, "Button", "Match case"},
-      {IDC_FIND_SCOPE_NOTE, "Button", "Search through current note only"},
-      {IDC_FIND_SCOPE_BOOK, "Button", "Search through all notes in this book"}}},
-    {MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES),
-     "5-book-properties",
-     "Book Properties",
-     {{IDC_BOOK_FOLDER, "Edit", ""},
-      {IDC_BOOK_BROWSE, "Button", "Browse"},
-      {IDC_BOOK_READ_ONLY, "Button", "Read only book folder"},
-      {IDC_BOOK_TEMPLATE, "Edit", ""},
-      {IDOK, "Button", "OK"},
-      {IDCANCEL, "Button", "Cancel"},
-      {IDC_HELP_BUTTON, "Button", "Help"}}},
-    {MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES),
-     "6-diary-properties",
-     "Diary Properties",
-     {{IDC_DIARY_WEEK, "Button", "Week per view"},
-      {IDC_DIARY_DAY, "Button", "Day per view"},
-      {IDC_DIARY_COUNT_LABEL, "Static", "No. of weeks from this week:"},
-      {IDC_DIARY_COUNT, "Edit", ""},
-      {IDC_DIARY_HOUR_FROM, "ComboBox", nullptr},
-      {IDC_DIARY_HOUR_TO, "ComboBox", nullptr},
-      {IDOK, "Button", "OK"},
-      {IDCANCEL, "Button", "Cancel"},
-      {IDC_HELP_BUTTON, "Button", "Help"}}},
-    {"AboutDlg", "about", "About Quillmark", {{IDOK, "Button", "OK"}}},
-    {"LTextEditDlg",
-     "text-edit",
-     "",
-     {{IDC_TEXT_EDIT, "Edit", ""}, {IDOK, "Button", "OK"}, {IDCANCEL, "Button", "Cancel"}}},
-    {"LicenceTermsDlg",
-     "licence-terms",
-     "Quillmark Software Licence Terms",
-     {{IDC_LICENCE_AGREE, "Button", "I &agree with these terms"},
-      {IDC_LICENCE_DISAGREE, "Button", "I do not agree with these terms"},
-      {IDOK, "Button", "&Next >"},
-      {IDCANCEL, "Button", "Cancel"}}},
-    {"LProgressDialog",
-     "progress",
-     "",
-     {{IDC_PROGRESS_LINE0, "Static", ""},
-      {IDC_PROGRESS_LINE1, "Static", ""},
-      {IDC_PROGRESS_BAR, "msctls_progress32", nullptr},
-      {IDCANCEL, "Button", "Cancel"}}},
+    {MAKEINTRESOURCEA(IDD_MAIN), "1-main", "Quillmark"},
+    {MAKEINTRESOURCEA(IDD_PRINT_BOOK), "2-print-book", "Print Book"},
+    {MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY), "3-change-hot-key", "Change Hot Key"},
+    {MAKEINTRESOURCEA(IDD_FIND), "4-find", "Find"},
+    {MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES), "5-book-properties", "Book Properties"},
+    {MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES), "6-diary-properties", "Diary Properties"},
+    {"AboutDlg", "about", "About Quillmark"},
+    {"LTextEditDlg", "text-edit", ""},
+    {"LicenceTermsDlg", "licence-terms", "Quillmark Software Licence Terms"},
+    {"LProgressDialog", "progress", ""},
 };
 
 // Fills what the program fills at run time, so that the screenshot shows the dialog in use.
@@ -204,21 +136,13 @@ void FillLikeTheProgram(HWND dialog, const char* shot) {
     }
 }
 
-TEST(Templates, EveryTemplateLoadsWithItsControlsAndTextsThatFit) {
+TEST(Templates, EveryTemplateLoadsAndItsTextsFitWithoutOverlapping) {
     LoadLibraryA("riched20.dll");
     InitCommonControls();
     for (const Template& t : kTemplates) {
         HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), t.name, nullptr, PlainProc, 0);
         ASSERT_NE(nullptr, dialog) << t.shot;
         EXPECT_EQ(t.caption, Text(dialog)) << t.shot;
-        for (const Control& c : t.controls) {
-            HWND control = GetDlgItem(dialog, c.id);
-            ASSERT_NE(nullptr, control) << t.shot << ": " << c.id;
-            EXPECT_STRCASEEQ(c.className, ClassOf(control).c_str()) << t.shot << ": " << c.id;
-            if (c.text != nullptr) {
-                EXPECT_EQ(c.text, Text(control)) << t.shot << ": " << c.id;
-            }
-        }
         FillLikeTheProgram(dialog, t.shot);
         ShowWindow(dialog, SW_SHOWNORMAL);
         UpdateWindow(dialog);
@@ -229,38 +153,6 @@ TEST(Templates, EveryTemplateLoadsWithItsControlsAndTextsThatFit) {
         EXPECT_NE("", testkit::SaveScreenImage(dialog, t.shot)) << t.shot;
         DestroyWindow(dialog);
     }
-}
-
-TEST(Templates, MenusCarryTheirCommands) {
-    const struct {
-        int menu;
-        std::vector<int> commands;
-    } menus[] = {
-        {IDR_MAIN_MENU,
-         {IDM_NOTE_NEW, IDM_BOOK_NEW_DIARY, IDM_HOT_KEY_TOGGLE, IDM_EXIT, IDM_SELECT_ALL,
-          IDM_FIND_NEXT, IDM_HELP_CONTENTS, IDM_WEB_PRODUCT8, IDM_WEB_MAKER_HOME, IDM_HELP_ABOUT}},
-        {IDR_NOTE_LIST_MENU, {IDM_NOTE_NEW, IDM_NOTE_DELETE, IDM_NOTE_PRINT}},
-        {IDR_WEB_LINKS_MENU,
-         {IDM_WEB_HOME, IDM_WEB_SUPPORT, IDM_WEB_PRODUCT1, IDM_WEB_MORE_SOFTWARE,
-          IDM_WEB_MAKER_HOME}},
-        {IDR_TRAY_MENU, {IDM_OPEN, IDM_CLOSE, IDM_EXIT}},
-        {IDR_NOTE_TEXT_MENU, {IDM_UNDO, IDM_CUT, IDM_CLEAR, IDM_SELECT_ALL, IDM_NOTE_PRINT}},
-    };
-    for (const auto& m : menus) {
-        HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m.menu));
-        ASSERT_NE(nullptr, menu) << m.menu;
-        for (int command : m.commands)
-            EXPECT_NE(static_cast<UINT>(-1), GetMenuState(menu, command, MF_BYCOMMAND))
-                << "menu " << m.menu << " lacks " << command;
-        DestroyMenu(menu);
-    }
-    HMENU main = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    char label[64] = "";
-    GetMenuStringA(main, IDM_BOOK_PRINT, label, sizeof label, MF_BYCOMMAND);
-    EXPECT_STREQ("Print Book\tCtrl+Shift+P", label);
-    GetMenuStringA(main, IDM_HELP_CONTENTS, label, sizeof label, MF_BYCOMMAND);
-    EXPECT_STREQ("&Help Contents F1", label);
-    DestroyMenu(main);
 }
 
 } // namespace
