@@ -1,5 +1,8 @@
 // main() of every Wine test program: GoogleTest with per-test isolation.
+#include "dialogs/program_instance.h"
 #include "testkit/testkit.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,8 @@ class Isolation : public ::testing::EmptyTestEventListener {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The test program carries the program's resources itself.
+    SetProgramInstance(GetModuleHandleA(nullptr));
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Isolation);
     return RUN_ALL_TESTS();

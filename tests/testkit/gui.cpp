@@ -1,0 +1,276 @@
+#include "testkit/gui.h"
+
+#include "testkit/dialog_watch.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace testkit {
+
+namespace {
+
+// The scripts alive on this thread, so that the timer callback finds its own.
+std::vector<DialogScript*>& ActiveScripts() {
+    static std::vector<DialogScript*> scripts;
+    return scripts;
+}
+
+std::string WindowText(HWND window) {
+    char text[4096];
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool IsClass(HWND window, const char* name) {
+    char className[64];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
+}
+
+UINT SystemIconBits(HICON icon) {
+    const struct {
+        LPCSTR id;
+        UINT bits;
+    } icons[] = {{IDI_HAND, MB_ICONHAND},
+                 {IDI_QUESTION, MB_ICONQUESTION},
+                 {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                 {IDI_ASTERISK, MB_ICONASTERISK}};
+    for (const auto& candidate : icons)
+        if (icon != nullptr && LoadIconA(nullptr, candidate.id) == icon) return candidate.bits;
+    return 0;
+}
+
+// The message box's text control has this id.
+const int kMessageTextId = 0xFFFF;
+
+struct Search {
+    const std::vector<HWND>* known;
+    HWND found;
+};
+
+BOOL CALLBACK ConsiderDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window) || !IsClass(window, "#32770"))
+        return TRUE;
+    for (HWND known : *search->known)
+        if (known == window) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The first visible, enabled dialog of this thread that is not in known.
+HWND FindNewDialog(const std::vector<HWND>& known) {
+    Search search = {&known, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), ConsiderDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
+SeenDialog Describe(HWND dialog) {
+    SeenDialog seen;
+    seen.caption = WindowText(dialog);
+    std::string statics;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (IsClass(child, "Button")) {
+            LONG kind = style & BS_TYPEMASK;
+            if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON)
+                seen.buttons.push_back(GetDlgCtrlID(child));
+        } else if (IsClass(child, "Static")) {
+            if ((style & SS_TYPEMASK) == SS_ICON) {
+                seen.icon =
+                    SystemIconBits(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
+            } else if (GetDlgCtrlID(child) == kMessageTextId) {
+                seen.text = WindowText(child);
+            } else if (!WindowText(child).empty()) {
+                statics += (statics.empty() ? "" : "\n") + WindowText(child);
+            }
+        }
+    }
+    if (seen.text.empty()) seen.text = statics;
+    return seen;
+}
+
+DialogScript::DialogScript(std::vector<Step> steps, DWORD timeoutMs)
+    : steps_(std::move(steps)), deadline_(GetTickCount() + timeoutMs) {
+    // Dialogs already on screen are not the ones this script answers.
+    HWND window;
+    while ((window = FindNewDialog(known_)) != nullptr)
+        known_.push_back(window);
+    ActiveScripts().push_back(this);
+    timer_ = SetTimer(nullptr, 0, 50, OnTimer);
+}
+
+DialogScript::~DialogScript() {
+    KillTimer(nullptr, timer_);
+    auto& scripts = ActiveScripts();
+    for (size_t i = 0; i < scripts.size(); ++i)
+        if (scripts[i] == this) scripts.erase(scripts.begin() + static_cast<long>(i));
+}
+
+DialogScript::Step DialogScript::Press(int buttonId) {
+    return [buttonId](HWND dialog) { PressButton(dialog, buttonId); };
+}
+
+void CALLBACK DialogScript::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    for (DialogScript* script : ActiveScripts())
+        if (script->timer_ == id) script->Poll();
+}
+
+void DialogScript::Poll() {
+    HWND dialog = FindNewDialog(known_);
+    if (dialog == nullptr) return;
+    known_.push_back(dialog);
+    seen_.push_back(Describe(dialog));
+    bool late = static_cast<LONG>(GetTickCount() - deadline_) >= 0;
+    if (next_ < steps_.size() && !late) {
+        steps_[next_++](dialog);
+        return;
+    }
+    ++unexpected_;
+    ADD_FAILURE() << (late ? "dialog after the script's time ran out: \"" : "unexpected dialog: \"")
+                  << seen_.back().caption << "\" " << seen_.back().text;
+    PressButton(dialog, IDCANCEL);
+}
+
+HeldKeys::HeldKeys(std::initializer_list<int> keys) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    std::memcpy(state, saved_, sizeof state);
+    for (int key : keys)
+        state[key] |= 0x80;
+    SetKeyboardState(state);
+}
+
+HeldKeys::~HeldKeys() {
+    SetKeyboardState(saved_);
+}
+
+void PostKey(HWND target, UINT virtualKey, bool up) {
+    bool alt = GetKeyState(VK_MENU) < 0;
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16;
+    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey,
+                 scan | 1 | (alt ? (1 << 29) : 0));
+    if (up)
+        PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey,
+                     scan | 1 | (alt ? (1 << 29) : 0) | (3u << 30));
+}
+
+void PostText(HWND target, const char* text) {
+    for (const char* c = text; *c != '\0'; ++c)
+        PostMessageA(target, WM_CHAR, static_cast<unsigned char>(*c), 1);
+}
+
+bool UseUnmanagedWindows() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    const char* name = path + length;
+    while (name > path && name[-1] != '\\' && name[-1] != '/')
+        --name;
+    std::string key = std::string("Software\\Wine\\AppDefaults\\") + name + "\\X11 Driver";
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &handle, nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(handle, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+        RegCloseKey(handle);
+    }
+    return true;
+}
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        PumpPending();
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+namespace {
+
+// What the screen shows under the window.
+HBITMAP Capture(HWND window) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture =
+        CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen, rect.left,
+           rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+std::string SaveBitmap(HBITMAP picture, const std::string& name) {
+    BITMAP size = {};
+    GetObjectA(picture, sizeof size, &size);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = size.bmWidth;
+    info.biHeight = size.bmHeight;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    DWORD rowBytes = ((size.bmWidth * 3u) + 3u) & ~3u;
+    std::vector<BYTE> pixels(rowBytes * size.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, picture, 0, size.bmHeight, pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+
+    CreateDirectoryA("screenshots", nullptr);
+    std::string path = "screenshots\\" + name + ".bmp";
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return "";
+    bool ok = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+              std::fwrite(&info, sizeof info, 1, file) == 1 &&
+              std::fwrite(pixels.data(), pixels.size(), 1, file) == 1;
+    std::fclose(file);
+    return ok ? path : "";
+}
+
+} // namespace
+
+std::string SaveScreenImage(HWND window, const std::string& name) {
+    HBITMAP picture = Capture(window);
+    if (picture == nullptr) return "";
+    std::string path = SaveBitmap(picture, name);
+    DeleteObject(picture);
+    return path;
+}
+
+COLORREF ScreenPixel(POINT at) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP pixel = CreateCompatibleBitmap(screen, 1, 1);
+    HGDIOBJ previous = SelectObject(memory, pixel);
+    BitBlt(memory, 0, 0, 1, 1, screen, at.x, at.y, SRCCOPY);
+    COLORREF colour = GetPixel(memory, 0, 0);
+    SelectObject(memory, previous);
+    DeleteObject(pixel);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+} // namespace testkit
