@@ -13,7 +13,6 @@
 namespace {
 
 // This program's windows are unmanaged: captions show in the screenshots, closing is quick.
-const bool kUnmanaged = testkit::UseUnmanagedWindows();
 
 struct Template {
     LPCSTR name;

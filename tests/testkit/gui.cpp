@@ -164,22 +164,6 @@ void PostText(HWND target, const char* text) {
         PostMessageA(target, WM_CHAR, static_cast<unsigned char>(*c), 1);
 }
 
-bool UseUnmanagedWindows() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    const char* name = path + length;
-    while (name > path && name[-1] != '\\' && name[-1] != '/')
-        --name;
-    std::string key = std::string("Software\\Wine\\AppDefaults\\") + name + "\\X11 Driver";
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &handle, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(handle, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-        RegCloseKey(handle);
-    }
-    return true;
-}
-
 void PumpPending() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -75,20 +75,13 @@ void PostKey(HWND target, UINT virtualKey, bool up = false);
 // Posts WM_CHAR for each character, as typing would.
 void PostText(HWND target, const char* text);
 
-// Asks Wine to leave this test program's windows unmanaged by the X window manager. The test
-// display has none, so managed windows show no caption and every hidden window waits two seconds
-// for it; unmanaged, Wine draws frames and captions itself. Takes effect only when called before
-// the program's first window, so call it from a namespace-scope initializer. Always true.
-bool UseUnmanagedWindows();
-
 // Dispatches this thread's messages until condition holds or timeoutMs pass; the result is the
 // condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Dispatches the messages already queued.
 void PumpPending();
 
-// Saves what the screen shows under the window (on a display without a window manager, as the
-// tests' Xvfb is, no caption or frame is drawn around it) as a 24-bit BMP named name + ".bmp" in
+// Saves what the screen shows under the window, frame and caption included, as a 24-bit BMP named name + ".bmp" in
 // the "screenshots" folder of the current directory (the test's build folder); returns its path, or
 // "" when it could not be written.
 std::string SaveScreenImage(HWND window, const std::string& name);
