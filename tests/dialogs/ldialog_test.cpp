@@ -1,7 +1,6 @@
 // LDialog: the modal run, the shared procedure and the default dispatch, on real dialog windows.
 #include "dialogs/ldialog.h"
 #include "resources/resource.h"
-#include "testkit/dialog_watch.h"
 #include "testkit/gui.h"
 
 #include <gtest/gtest.h>

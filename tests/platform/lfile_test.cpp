@@ -1,6 +1,6 @@
 // The file operations of LFile on the Wine file system.
 #include "platform/lfile.h"
-#include "testkit/dialog_watch.h"
+#include "testkit/gui.h"
 #include "testkit/testkit.h"
 
 #include <windows.h>
@@ -119,9 +119,10 @@ void ChooseInPicker(HWND picker, const std::string& folder, const std::string& l
 
 TEST(LFileBrowse, CancelLeavesTheBufferAsItWas) {
     char path[LFile::kPathSize] = "C:\\Unchanged";
-    testkit::DialogWatch watch([](HWND picker) { testkit::PressButton(picker, IDCANCEL); });
+    testkit::DialogScript script({testkit::DialogScript::Press(IDCANCEL)});
     EXPECT_FALSE(LFile::BrowseForFolder(path, "Choose a book folder"));
-    EXPECT_TRUE(watch.answered());
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(0, script.unexpected());
     EXPECT_STREQ("C:\\Unchanged", path);
 }
 
@@ -129,23 +130,11 @@ TEST(LFileBrowse, ChoosingAFolderReturnsItsPath) {
     std::string folder = ScratchPath("Chosen Book");
     CreateDirectoryA(folder.c_str(), nullptr);
     char path[LFile::kPathSize] = "";
-    std::string title;
-    testkit::DialogWatch watch([&](HWND picker) {
-        EnumChildWindows(
-            picker,
-            [](HWND child, LPARAM out) -> BOOL {
-                char buffer[256];
-                GetWindowTextA(child, buffer, sizeof buffer);
-                if (std::string(buffer) == "Choose a book folder")
-                    *reinterpret_cast<std::string*>(out) = buffer;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&title));
-        ChooseInPicker(picker, folder, "Chosen Book");
-    });
+    testkit::DialogScript script(
+        {[&](HWND picker) { ChooseInPicker(picker, folder, "Chosen Book"); }});
     EXPECT_TRUE(LFile::BrowseForFolder(path, "Choose a book folder"));
-    EXPECT_TRUE(watch.answered());
-    EXPECT_EQ("Choose a book folder", title);
+    ASSERT_EQ(1u, script.seen().size());
+    EXPECT_NE(std::string::npos, script.seen()[0].text.find("Choose a book folder"));
     EXPECT_STRCASEEQ(folder.c_str(), path);
 }
 

@@ -1,6 +1,5 @@
 #include "testkit/gui.h"
 
-#include "testkit/dialog_watch.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +108,11 @@ DialogScript::~DialogScript() {
     auto& scripts = ActiveScripts();
     for (size_t i = 0; i < scripts.size(); ++i)
         if (scripts[i] == this) scripts.erase(scripts.begin() + static_cast<long>(i));
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 DialogScript::Step DialogScript::Press(int buttonId) {

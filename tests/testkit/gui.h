@@ -24,6 +24,9 @@ struct SeenDialog {
 
 SeenDialog Describe(HWND dialog);
 
+// Clicks a dialog's button by id through the dialog manager (BN_CLICKED as WM_COMMAND).
+void PressButton(HWND dialog, int id);
+
 // Answers the dialogs that the code under test opens on this thread, one scripted step per
 // dialog in order. It polls by a thread timer, which fires inside any modal loop. A dialog beyond
 // the script is recorded as unexpected, fails the test and is cancelled; so is every new dialog
