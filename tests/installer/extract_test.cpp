@@ -1,5 +1,6 @@
 // Extraction of a self-installing file built in the test, row by row into a program folder.
 #include "installer/extract.h"
+#include "installer/payload_builder.h"
 #include "testkit/testkit.h"
 
 #include <windows.h>
@@ -15,23 +16,6 @@ const InstalledFile kRows[] = {
     {nullptr, "prog.exe"},       {nullptr, "help.hlp"}, {"PhoneBook", "template._txt"},
     {"programfiles", "top.txt"}, {nullptr, nullptr},
 };
-
-// Builds "program bytes + row bytes + trailer" as the packing tool does.
-std::string BuildPayload(const std::vector<std::string>& files) {
-    std::string bytes;
-    std::vector<int32_t> sizes;
-    uint32_t checksum = 0;
-    for (const std::string& file : files) {
-        bytes += file;
-        sizes.push_back(static_cast<int32_t>(file.size()));
-        checksum = AddToChecksum(checksum, reinterpret_cast<const unsigned char*>(file.data()),
-                                 file.size());
-    }
-    std::string trailer(PayloadTrailerSize(static_cast<int>(files.size())), '\0');
-    WritePayloadTrailer(sizes.data(), static_cast<int>(sizes.size()), checksum,
-                        reinterpret_cast<unsigned char*>(&trailer[0]));
-    return bytes + trailer;
-}
 
 struct RecordedProgress : ExtractProgress {
     std::vector<std::string> names;

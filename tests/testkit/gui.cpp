@@ -1,6 +1,5 @@
 #include "testkit/gui.h"
 
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -128,6 +127,8 @@ void DialogScript::Poll() {
     HWND dialog = FindNewDialog(known_);
     if (dialog == nullptr) return;
     known_.push_back(dialog);
+    for (const std::string& caption : ignored_)
+        if (WindowText(dialog) == caption) return;
     seen_.push_back(Describe(dialog));
     bool late = static_cast<LONG>(GetTickCount() - deadline_) >= 0;
     if (next_ < steps_.size() && !late) {

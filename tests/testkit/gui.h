@@ -41,6 +41,9 @@ class DialogScript {
 
     // A step that clicks a button.
     static Step Press(int buttonId);
+    // Windows with this caption (a progress window that comes and goes, for instance) are
+    // neither answered nor counted.
+    void IgnoreCaption(const std::string& caption) { ignored_.push_back(caption); }
 
     const std::vector<SeenDialog>& seen() const { return seen_; }
     int unexpected() const { return unexpected_; }
@@ -53,6 +56,7 @@ class DialogScript {
     std::vector<Step> steps_;
     size_t next_ = 0;
     std::vector<HWND> known_;
+    std::vector<std::string> ignored_;
     std::vector<SeenDialog> seen_;
     int unexpected_ = 0;
     DWORD deadline_;
@@ -84,8 +88,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Dispatches the messages already queued.
 void PumpPending();
 
-// Saves what the screen shows under the window, frame and caption included, as a 24-bit BMP named name + ".bmp" in
-// the "screenshots" folder of the current directory (the test's build folder); returns its path, or
+// Saves what the screen shows under the window, frame and caption included, as a 24-bit BMP named
+// name + ".bmp" in the "screenshots" folder of the current directory (the test's build folder);
+// returns its path, or
 // "" when it could not be written.
 std::string SaveScreenImage(HWND window, const std::string& name);
 // The colour that the screen shows at a point of the screen.

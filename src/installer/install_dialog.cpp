@@ -1,0 +1,84 @@
+#include "installer/install_dialog.h"
+
+#include "installer/extract.h"
+#include "installer/installation.h"
+#include "installer/payload.h"
+#include "resources/resource.h"
+
+namespace {
+
+// The installer window as the extraction's progress display.
+class WindowProgress : public ExtractProgress {
+  public:
+    explicit WindowProgress(LProgressDialog& window) : window_(window) {}
+    void ShowFileName(const char* name) override { window_.SetText(name, 1); }
+    void ShowProgress(double fraction) override { window_.SetProgress(fraction); }
+    bool Cancelled() override { return window_.PumpMessages(); }
+
+  private:
+    LProgressDialog& window_;
+};
+
+} // namespace
+
+void ShowCorruptInstallMessage(HWND owner) {
+    MessageBoxA(owner,
+                "Installation file corrupt.\n\nA checksum error was detected in your install "
+                "file, please redownload file and install again.",
+                "Install Error", MB_OK | MB_ICONWARNING);
+}
+
+bool LicenceTermsDialog::CmOk() {
+    return IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED;
+}
+
+void LicenceTermsDialog::UpdateControls() {
+    EnableControl(IDOK, IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED);
+}
+
+InstallDialog::InstallDialog(const char* title) : LProgressDialog(title) {
+    DWORD length = GetModuleFileNameA(nullptr, ownPath, sizeof ownPath);
+    if (length == 0 || length >= sizeof ownPath) ownPath[0] = '\0';
+}
+
+int InstallDialog::MainFunction() {
+    SetText("Installing Quillmark", 0);
+    SetText("Software Licence Terms", 1);
+    LicenceTermsDialog terms;
+    if (!terms.Open(hwnd, "LicenceTermsDlg")) return false;
+    CreateDefaultBookFolders(programFolder);
+    if (PumpMessages()) return false;
+    WindowProgress progress(*this);
+    switch (ExtractPayload(ownPath, programFolder, kInstalledFiles, progress)) {
+    case ExtractResult::Done:
+        break;
+    case ExtractResult::Corrupt:
+        ShowCorruptInstallMessage(hwnd);
+        return false;
+    case ExtractResult::Cancelled:
+    case ExtractResult::Unreadable:
+        return false;
+    }
+    SetText("Finalizing", 1);
+    Finalize();
+    return true;
+}
+
+void InstallDialog::Finalize() {
+    FinalizeInstallation(programFolder);
+}
+
+UninstallDialog::UninstallDialog(const char* title, int argumentCount)
+    : InstallDialog(title), argumentCount_(argumentCount) {}
+
+int UninstallDialog::MainFunction() {
+    // The copy in the program folder cannot remove the folder it runs from: a copy in the
+    // temporary folder does the work.
+    if (argumentCount_ < 2 && StartUninstallerCopy(ownPath)) return true;
+    if (PumpMessages()) return false;
+    Sleep(250);
+    if (MessageBoxA(hwnd, "Are you sure you want to remove Quillmark from this computer?",
+                    "Uninstall Quillmark", MB_YESNO | MB_ICONSTOP) == IDYES)
+        RemoveInstallation();
+    return true;
+}
