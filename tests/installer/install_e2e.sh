@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# End-to-end: installs Quillmark with the real qmark-setup.exe into a fresh Wine prefix, answers
+# its terms page from outside, checks what the installation left behind, then uninstalls it with
+# the installed uninst.exe and checks what the removal took away.
+# Usage: install_e2e.sh BUILD-DIR (the x64 build); needs DISPLAY (run inside the harness session).
+set -u
+build=$(realpath "$1")
+harness=$(cd "$(dirname "$0")/../harness" && pwd)
+prefix=$build/e2e/wineprefix
+answer=$build/tests/testkit/quill-answer.exe
+failures=0
+
+check() { # description, command...
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+ends_with() { [ "$(tail -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = "$2" ]; }
+reg_value() { "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
+win_to_unix() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+link_target() { lnkinfo "$1" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p'; }
+
+rm -rf "$build/e2e"
+"$harness/make-prefix" "$prefix" || exit 1
+. "$harness/wine-env" "$prefix"
+"$WINESERVER" -p </dev/null >/dev/null 2>&1
+trap '"$WINESERVER" -k </dev/null >/dev/null 2>&1' EXIT
+
+# Install: the terms page is answered with "I agree" (101) and Next (1).
+"$WINE" "$build/bin/qmark-setup.exe" </dev/null >/dev/null 2>&1 &
+setup=$!
+check "terms page answered" "$WINE" "$answer" 30000 "Quillmark Software Licence Terms" click:101 click:1
+for _ in $(seq 300); do kill -0 $setup 2>/dev/null || break; sleep 0.1; done
+check "installer ended" bash -c "! kill -0 $setup 2>/dev/null"
+
+program_win='C:\Program Files\Velmora\Quillmark'
+program=$(win_to_unix "$program_win")
+for file in qmark.exe qmark.hlp uninst.exe "PhoneBook/template._txt" "PhoneBook/Velmora.txt" \
+            "Useful Web Links/Software Links.txt"; do
+  check "installed $file" test -s "$program/$file"
+done
+for book in PhoneBook Diary "Useful Web Links" "Other Notes"; do
+  check "book folder $book" test -d "$program/$book"
+  check "Folders value $book" [ "$(reg_value 'HKLM\Software\Velmora\Quillmark\Folders' "$book")" = "$program_win\\$book" ]
+done
+check "Folders value ProgramFiles" [ "$(reg_value 'HKLM\Software\Velmora\Quillmark\Folders' ProgramFiles)" = "$program_win" ]
+check "template bytes" cmp -s "$program/PhoneBook/template._txt" "$(dirname "$0")/../../src/resources/notes/template._txt"
+check "help file installed whole" cmp -s "$program/qmark.hlp" "$build/bin/qmark.hlp"
+uninstall='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Quillmark'
+check "uninstall entry name" [ "$(reg_value "$uninstall" DisplayName)" = "Quillmark Uninstall" ]
+check "uninstall entry command" [ "$(reg_value "$uninstall" UninstallString)" = "$program_win\\uninst.exe" ]
+check "qmark.exe ends in four zero bytes" ends_with "$program/qmark.exe" 00000000
+check "uninst.exe ends in 0F 0F F0 F0" ends_with "$program/uninst.exe" 0f0ff0f0
+
+programs=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Programs')")
+desktop=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Desktop')")
+check "start-menu shortcut to qmark.exe" [ "$(link_target "$programs/Quillmark/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
+check "help shortcut to qmark.hlp" [ "$(link_target "$programs/Quillmark/Quillmark Help.lnk")" = "$program_win\\qmark.hlp" ]
+check "desktop shortcut to qmark.exe" [ "$(link_target "$desktop/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
+check "installed program is running" "$WINE" "$answer" 20000 "Quillmark" command:1010
+sleep 2
+
+# Uninstall: uninst.exe hands over to a copy in the temporary folder, which asks (Yes is 6).
+"$WINE" "$program_win\\uninst.exe" </dev/null >/dev/null 2>&1 &
+check "removal question answered" "$WINE" "$answer" 30000 "Uninstall Quillmark" click:6
+for _ in $(seq 100); do [ -e "$program" ] || break; sleep 0.1; done
+check "program folder removed" test ! -e "$program"
+check "shortcuts removed" test ! -e "$programs/Quillmark" -a ! -e "$desktop/Quillmark.lnk"
+check "uninstall entry removed" bash -c "! \"\$WINE\" reg query '$uninstall' >/dev/null 2>&1"
+check "book count reset" [ "$(reg_value 'HKLM\Software\Velmora\Quillmark\Books' Count)" = "0" ]
+temp=$(win_to_unix "$("$WINE" cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')")
+check "uninstaller copy left in the temporary folder" ends_with "$temp/uninst.exe" 0f0ff0f0
+
+echo "install end-to-end: $failures failed"
+[ "$failures" -eq 0 ]
