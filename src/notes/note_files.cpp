@@ -48,6 +48,31 @@ bool MoveNoteFile(const char* from, const char* to, bool caseOnly) {
     return MoveFileA(from, to) != FALSE;
 }
 
+// A new file "~qmsave<n>.tmp" in folder, for a save to be written into before it replaces the
+// note; its extension keeps it out of the note list. INVALID_HANDLE_VALUE when none can be made.
+HANDLE CreateSaveFile(const char* folder, char* path) {
+    for (unsigned n = GetTickCount() % 10000, tries = 0; tries < 100; ++n, ++tries) {
+        char name[32];
+        wsprintfA(name, "~qmsave%u.tmp", n);
+        lstrcpynA(path, folder, LFile::kPathSize);
+        LFile::FilePathCat(path, name);
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Writes the note file itself: for a folder where the note may be changed but no file created.
+bool WriteInPlace(const char* path, const NoteTextWriter& write) {
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
+    bool written = GetFileType(file) == FILE_TYPE_DISK && write(file);
+    return CloseHandle(file) && written;
+}
+
 } // namespace
 
 std::vector<std::string> ListNotes(const char* folder) {
@@ -78,12 +103,19 @@ void DeleteNotes(const char* folder, const std::vector<std::string>& names) {
 }
 
 bool WriteNoteFile(const char* path, const NoteTextWriter& write) {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
-    bool written = GetFileType(file) == FILE_TYPE_DISK && write(file);
-    return CloseHandle(file) && written;
+    // The text goes into a file beside the note and replaces the note only once it is written
+    // whole, so a failure or a crash while writing leaves the previous text on disk.
+    char folder[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, path);
+    char temporary[LFile::kPathSize];
+    HANDLE file = CreateSaveFile(folder, temporary);
+    if (file == INVALID_HANDLE_VALUE) return WriteInPlace(path, write);
+    bool written = write(file) && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (written && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary);
+    return false;
 }
 
 bool SaveNoteText(const char* path, const char* text, size_t length) {

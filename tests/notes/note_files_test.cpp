@@ -56,12 +56,34 @@ TEST(NoteFiles, WritingAndDeleting) {
     EXPECT_TRUE(SaveNoteText(path.c_str(), "", 0));
     EXPECT_EQ("", ReadFileBytes(path));
     EXPECT_FALSE(SaveNoteText(ScratchPath("missing\\n.txt").c_str(), "a", 1));
-    EXPECT_FALSE(WriteNoteFile(path.c_str(), [](void*) { return false; }));
 
     ASSERT_TRUE(WriteFileBytes(ScratchPath("m.txt"), "m"));
     ASSERT_TRUE(WriteFileBytes(ScratchPath("keep.txt"), "k"));
     DeleteNotes(testkit::Scratch().c_str(), {"n", "m", "not there"});
     EXPECT_EQ((std::vector<std::string>{"keep"}), Notes());
+}
+
+TEST(NoteFiles, AFailedSaveKeepsThePreviousTextWhole) {
+    std::string path = ScratchPath("n.txt");
+    ASSERT_TRUE(SaveNoteText(path.c_str(), "previous text", 13));
+    // The writer gets halfway and fails, as a full disk or a lost share would make it.
+    EXPECT_FALSE(WriteNoteFile(path.c_str(), [](void* file) {
+        DWORD written;
+        WriteFile(file, "new", 3, &written, nullptr);
+        return false;
+    }));
+    EXPECT_EQ("previous text", ReadFileBytes(path));
+
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_FALSE(SaveNoteText(path.c_str(), "other", 5)); // another program holds the note
+    CloseHandle(held);
+    EXPECT_EQ("previous text", ReadFileBytes(path));
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(ScratchPath("~qm*").c_str(), &found))
+        << "a file of the failed save was left behind";
+    EXPECT_EQ("<missing>", ReadFileBytes(ScratchPath("CON.txt")));
+    EXPECT_FALSE(SaveNoteText(ScratchPath("CON.txt").c_str(), "x", 1));
 }
 
 TEST(NoteRename, NewNameTakesTheText) {
