@@ -43,22 +43,23 @@ DialogScript::Step Name(const char* typed, std::vector<std::string>* shown = nul
     };
 }
 
-TEST_F(BookCommands, FileNameCharactersLeaveTheNameAndAnEmptyNameIsAskedAgainWithTheTextKept) {
+TEST_F(BookCommands, AnEmptyNameIsAskedAgainWithTheTextKeptAndAnExistingFolderIsAdopted) {
+    CreateDirectoryA(ScratchPath("MyNotes").c_str(), nullptr);
+    testkit::WriteFileBytes(ScratchPath("MyNotes\\Kept.txt"), "kept");
     std::vector<std::string> shown;
     DialogScript script(
         {Name("...", &shown), DialogScript::Press(IDOK), Name("My:Notes.", &shown)});
     char folder[260] = "";
     EXPECT_TRUE(AskNewLocalBook(nullptr, false, folder));
     EXPECT_EQ(ScratchPath("MyNotes"), folder);
-    EXPECT_TRUE(IsFolder(folder));
+    EXPECT_EQ("kept", testkit::ReadFileBytes(ScratchPath("MyNotes\\Kept.txt")));
     ASSERT_EQ(3u, script.seen().size());
     EXPECT_EQ("Enter Book Name", script.seen()[0].caption);
     EXPECT_EQ("Name Invalid", script.seen()[1].caption);
     EXPECT_EQ("The name must contain text.", script.seen()[1].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), script.seen()[1].icon);
     EXPECT_EQ((std::vector<std::string>{"", "..."}), shown);
-    // Adding the book is the caller's.
-    EXPECT_EQ(0, BookList::Count());
+    EXPECT_EQ(0, BookList::Count()); // adding the book is the caller's
 }
 
 TEST_F(BookCommands, ANameTakenInOtherLetterCaseIsRefusedAndCancelCreatesNothing) {
@@ -77,16 +78,6 @@ TEST_F(BookCommands, ANameTakenInOtherLetterCaseIsRefusedAndCancelCreatesNothing
               script.seen()[1].text);
     EXPECT_EQ("RECIPES", shown[1]);
     EXPECT_FALSE(IsFolder(ScratchPath("Cakes")));
-}
-
-TEST_F(BookCommands, AnExistingFolderIsAdoptedWithItsNotes) {
-    CreateDirectoryA(ScratchPath("Old Notes").c_str(), nullptr);
-    testkit::WriteFileBytes(ScratchPath("Old Notes\\Kept.txt"), "kept");
-    DialogScript script({Name("Old Notes")});
-    char folder[260] = "";
-    EXPECT_TRUE(AskNewLocalBook(nullptr, false, folder));
-    EXPECT_EQ(ScratchPath("Old Notes"), folder);
-    EXPECT_EQ("kept", testkit::ReadFileBytes(ScratchPath("Old Notes\\Kept.txt")));
 }
 
 TEST_F(BookCommands, AFolderThatCannotBeMadeIsReportedAndTheNameAskedAgain) {

@@ -3,37 +3,26 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <string>
 
 TEST(HourItemText, TwelveHourClockFromMidnight) {
-    EXPECT_EQ("12:00am", HourItemText(0));
-    EXPECT_EQ("1:00am", HourItemText(1));
-    EXPECT_EQ("9:00am", HourItemText(9));
-    EXPECT_EQ("11:00am", HourItemText(11));
-    EXPECT_EQ("12:00pm", HourItemText(12));
-    EXPECT_EQ("5:00pm", HourItemText(17));
-    EXPECT_EQ("11:00pm", HourItemText(23));
+    std::string items;
+    for (int hour = 0; hour < kHourItemCount; ++hour)
+        items += HourItemText(hour) + " ";
+    EXPECT_EQ("12:00am 1:00am 2:00am 3:00am 4:00am 5:00am 6:00am 7:00am 8:00am 9:00am 10:00am "
+              "11:00am 12:00pm 1:00pm 2:00pm 3:00pm 4:00pm 5:00pm 6:00pm 7:00pm 8:00pm 9:00pm "
+              "10:00pm 11:00pm ",
+              items);
 }
 
-TEST(CheckDiaryInput, LimitsOfTheCountFollowTheView) {
-    EXPECT_EQ(DiaryInputProblem::None, CheckDiaryInput(true, 52, 9, 17));
-    EXPECT_EQ(DiaryInputProblem::TooManyWeeks, CheckDiaryInput(true, 53, 9, 17));
-    EXPECT_EQ(DiaryInputProblem::None, CheckDiaryInput(true, 0, 9, 17));
-    // 365 weeks is too many, 365 days is not.
-    EXPECT_EQ(DiaryInputProblem::TooManyWeeks, CheckDiaryInput(true, 365, 9, 17));
-    EXPECT_EQ(DiaryInputProblem::None, CheckDiaryInput(false, 365, 9, 17));
-    EXPECT_EQ(DiaryInputProblem::TooManyDays, CheckDiaryInput(false, 366, 9, 17));
-    // The count is looked at before the hours.
-    EXPECT_EQ(DiaryInputProblem::TooManyDays, CheckDiaryInput(false, 366, 17, 9));
+TEST(CheckDiaryInput, CountFollowsTheViewAndHoursMustBeItemsInOrder) {
+    using P = DiaryInputProblem;
+    EXPECT_EQ(P::None, CheckDiaryInput(true, 52, 9, 17));
+    EXPECT_EQ(P::TooManyWeeks, CheckDiaryInput(true, 53, 9, 17));
+    EXPECT_EQ(P::None, CheckDiaryInput(false, 365, 9, 17));
+    EXPECT_EQ(P::TooManyDays, CheckDiaryInput(false, 366, 17, 9));
+    EXPECT_EQ(P::None, CheckDiaryInput(true, 0, 9, 9));
+    EXPECT_EQ(P::HoursOutOfOrder, CheckDiaryInput(true, 52, 17, 9));
+    EXPECT_EQ(P::HoursOutOfOrder, CheckDiaryInput(true, 52, -1, 17));
+    EXPECT_EQ(P::HoursOutOfOrder, CheckDiaryInput(true, 52, 9, 24));
 }
-
-TEST(CheckDiaryInput, HoursMustBeItemsInOrder) {
-    EXPECT_EQ(DiaryInputProblem::HoursOutOfOrder, CheckDiaryInput(true, 52, 17, 9));
-    EXPECT_EQ(DiaryInputProblem::None, CheckDiaryInput(true, 52, 9, 9));
-    EXPECT_EQ(DiaryInputProblem::None, CheckDiaryInput(true, 52, 0, 23));
-    EXPECT_EQ(DiaryInputProblem::HoursOutOfOrder, CheckDiaryInput(true, 52, -1, 17));
-    EXPECT_EQ(DiaryInputProblem::HoursOutOfOrder, CheckDiaryInput(true, 52, 9, -1));
-    EXPECT_EQ(DiaryInputProblem::HoursOutOfOrder, CheckDiaryInput(true, 52, 9, 24));
-}
-
-} // namespace
