@@ -62,7 +62,7 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), FindMenuWindow, reinterpret_cast<LPARAM>(&menuWindow));
     if (menuWindow == nullptr) return;
     HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
-    if (g_seen->shown++ == 0) testkit::SaveScreenImage(menuWindow, "tray-menu");
+    ++g_seen->shown;
     g_seen->items.clear();
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[64] = "";
