@@ -25,12 +25,12 @@ bool IsHeld(int virtualKey) {
     return GetKeyState(virtualKey) < 0;
 }
 
-unsigned CurrentKeyValue(WPARAM virtualKey) {
+} // namespace
+
+unsigned LKeyDialogBox::CurrentKeyValue(WPARAM virtualKey) {
     return keyvalue::Compose(static_cast<unsigned>(virtualKey), IsHeld(VK_MENU), IsHeld(VK_CONTROL),
                              IsHeld(VK_SHIFT));
 }
-
-} // namespace
 
 bool LKeyDialogBox::FilterMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {

@@ -19,6 +19,9 @@ class LKeyDialogBox : public LModelessDialogBox {
     // key messages become KeyDown and KeyUp calls with the modifiers held at this moment.
     virtual bool FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The key value of virtualKey with the modifiers that GetKeyState reports held now.
+    static unsigned CurrentKeyValue(WPARAM virtualKey);
+
     // Creates the dialog modeless over parent (disabled meanwhile) and runs the thread's messages
     // until the window is gone. False, doing nothing, when the object already has a window or the
     // window cannot be created. Afterwards the parent is enabled, active and focused.

@@ -4,8 +4,6 @@
 #include "testkit/testkit.h"
 
 #include <windows.h>
-#include <shlobj.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -86,37 +84,6 @@ TEST(LFileDeleteFolder, RemovesFilesAndTheFolderUnlessASubfolderStays) {
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((nested + "\\sub").c_str()));
 }
 
-std::string SelectedTreeItem(HWND tree) {
-    char text[MAX_PATH] = "";
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = TreeView_GetSelection(tree);
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (item.hItem == nullptr || !TreeView_GetItem(tree, &item))
-        return "";
-    return text;
-}
-
-// BFFM_SETSELECTIONA is the picker's own message for choosing a folder programmatically. The
-// picker fills its tree after it shows, and may then select its start folder over an earlier
-// choice, so the choice is repeated until the tree shows it.
-void ChooseInPicker(HWND picker, const std::string& folder, const std::string& leaf) {
-    HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-        if (SelectedTreeItem(tree) == leaf)
-            break;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(50);
-    }
-    testkit::PressButton(picker, IDOK);
-}
-
 TEST(LFileBrowse, CancelLeavesTheBufferAsItWas) {
     char path[LFile::kPathSize] = "C:\\Unchanged";
     testkit::DialogScript script({testkit::DialogScript::Press(IDCANCEL)});
@@ -131,7 +98,7 @@ TEST(LFileBrowse, ChoosingAFolderReturnsItsPath) {
     CreateDirectoryA(folder.c_str(), nullptr);
     char path[LFile::kPathSize] = "";
     testkit::DialogScript script(
-        {[&](HWND picker) { ChooseInPicker(picker, folder, "Chosen Book"); }});
+        {[&](HWND picker) { testkit::ChooseFolderInPicker(picker, folder); }});
     EXPECT_TRUE(LFile::BrowseForFolder(path, "Choose a book folder"));
     ASSERT_EQ(1u, script.seen().size());
     EXPECT_NE(std::string::npos, script.seen()[0].text.find("Choose a book folder"));

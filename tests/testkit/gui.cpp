@@ -1,5 +1,8 @@
 #include "testkit/gui.h"
 
+#include <commctrl.h>
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -185,6 +188,34 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         if (GetTickCount() - start >= timeoutMs) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
+}
+
+namespace {
+
+std::string SelectedTreeItem(HWND tree) {
+    char text[MAX_PATH] = "";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    if (item.hItem == nullptr || !TreeView_GetItem(tree, &item)) return "";
+    return text;
+}
+
+} // namespace
+
+// BFFM_SETSELECTIONA is the picker's own message for choosing a folder programmatically.
+void ChooseFolderInPicker(HWND picker, const std::string& folder) {
+    const std::string leaf = folder.substr(folder.find_last_of("\\/") + 1);
+    HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
+        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+        if (SelectedTreeItem(tree) == leaf) break;
+        PumpPending();
+        Sleep(50);
+    }
+    PressButton(picker, IDOK);
 }
 
 namespace {

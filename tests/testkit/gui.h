@@ -88,10 +88,14 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Dispatches the messages already queued.
 void PumpPending();
 
+// Chooses folder in the shell's folder picker and presses OK. The picker fills its tree after it
+// shows and may then select its start folder over an earlier choice, so the choice is repeated
+// until the tree shows the folder's last component (for up to 5 seconds).
+void ChooseFolderInPicker(HWND picker, const std::string& folder);
+
 // Saves what the screen shows under the window, frame and caption included, as a 24-bit BMP named
 // name + ".bmp" in the "screenshots" folder of the current directory (the test's build folder);
-// returns its path, or
-// "" when it could not be written.
+// returns its path, or "" when it could not be written.
 std::string SaveScreenImage(HWND window, const std::string& name);
 // The colour that the screen shows at a point of the screen.
 COLORREF ScreenPixel(POINT at);

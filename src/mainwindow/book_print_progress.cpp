@@ -1,0 +1,33 @@
+#include "mainwindow/book_print_progress.h"
+
+#include "mainwindow/book_print_dialog.h"
+#include "notes/book_print.h"
+#include "platform/lfile.h"
+#include "resources/resource.h"
+
+#include <shellapi.h>
+
+BookPrintProgress::BookPrintProgress(HWND owner, const char* folder,
+                                     const std::vector<std::string>& names)
+    : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(names) {}
+
+bool BookPrintProgress::PrintBook() {
+    char path[LFile::kPathSize] = "";
+    WritePrintDocument(
+        folder_, names_, ReadPrintNotePerPage(),
+        [this](size_t index, size_t count) {
+            SetProgress(static_cast<double>(index) / static_cast<double>(count));
+        },
+        path);
+    // Even a document that could not be written is asked for: an older one may be there.
+    ShellExecuteA(owner_, "print", path, nullptr, nullptr, SW_HIDE);
+    return true;
+}
+
+void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names) {
+    BookPrintDialog dialog;
+    if (!dialog.Open(owner, MAKEINTRESOURCEA(IDD_PRINT_BOOK))) return;
+    if (names.empty()) return;
+    BookPrintProgress progress(owner, folder, names);
+    progress.Run(owner);
+}

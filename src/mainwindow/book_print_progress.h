@@ -1,0 +1,28 @@
+// The "Printing book" window: writes the book's print document and hands it to the shell's
+// "print" verb.
+#pragma once
+
+#include "dialogs/lprogress_dialog.h"
+
+#include <string>
+#include <vector>
+
+class BookPrintProgress : public LProgressDialog {
+  public:
+    // owner: the window that asks the shell to print; folder: the book's folder; names: the note
+    // list's texts in list order. All must outlive the run.
+    BookPrintProgress(HWND owner, const char* folder, const std::vector<std::string>& names);
+
+    int MainFunction() override { return PrintBook() ? 1 : 0; }
+    // Writes "print.rtf" into the folder and asks the shell to print it; reports success.
+    bool PrintBook();
+
+  private:
+    HWND owner_;
+    const char* folder_;
+    const std::vector<std::string>& names_;
+};
+
+// Print Book: the Print Book dialog over owner, then, unless it is cancelled or the book has no
+// notes, the "Printing book" window.
+void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names);

@@ -1,0 +1,32 @@
+#include "mainwindow/find_dialog.h"
+
+#include "resources/resource.h"
+
+void FindDialog::InitDialog() {
+    // What can be typed fits the state's text.
+    SendDlgItemMessageA(hwnd, IDC_FIND_TEXT, EM_LIMITTEXT, sizeof state.findText - 1, 0);
+    SetDlgItemTextA(hwnd, IDC_FIND_TEXT, state.findText);
+    CheckDlgButton(hwnd, IDC_FIND_MATCH_CASE, state.findMatchCase ? BST_CHECKED : BST_UNCHECKED);
+    CheckRadioButton(hwnd, IDC_FIND_SCOPE_NOTE, IDC_FIND_SCOPE_BOOK,
+                     state.findNoteIndex == -1 ? IDC_FIND_SCOPE_NOTE : IDC_FIND_SCOPE_BOOK);
+}
+
+bool FindDialog::CmOk() {
+    GetControlText(IDC_FIND_TEXT, state.findText);
+    state.findMatchCase = IsDlgButtonChecked(hwnd, IDC_FIND_MATCH_CASE) == BST_CHECKED;
+    state.findNoteIndex = IsDlgButtonChecked(hwnd, IDC_FIND_SCOPE_NOTE) == BST_CHECKED ? -1 : 0;
+    state.findPosition = 0;
+    return true;
+}
+
+bool AskSearchText(HWND owner, FindState& state) {
+    FindDialog dialog(state);
+    if (!dialog.Open(owner, MAKEINTRESOURCEA(IDD_FIND))) return false;
+    if (state.findText[0] != '\0') return true;
+    MessageBoxA(owner, "Enter search item.", "Error", MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void ReportNothingFound(HWND owner) {
+    MessageBoxA(owner, "No item found", "Error", MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,67 @@
+#include "mainwindow/hot_key.h"
+
+#include "mainwindow/change_hot_key_dialog.h"
+#include "mainwindow/hot_key_text.h"
+#include "platform/settings.h"
+#include "resources/resource.h"
+
+namespace {
+
+const char kSection[] = "Settings";
+const int kHotKeyId = 0;
+
+} // namespace
+
+HotKeySettings ReadHotKeySettings() {
+    HotKeySettings settings;
+    settings.on = GetSettingBool(kSection, "HotKeyOn", false);
+    settings.modifiers = static_cast<unsigned>(GetSettingInt(kSection, "HotKeyModifier", 4));
+    settings.key = static_cast<unsigned>(GetSettingInt(kSection, "HotKey", VK_F8));
+    return settings;
+}
+
+void WriteHotKey(unsigned key, unsigned modifiers) {
+    SetSettingInt(kSection, "HotKey", static_cast<int>(key));
+    SetSettingInt(kSection, "HotKeyModifier", static_cast<int>(modifiers));
+}
+
+void HotKeyText(unsigned modifiers, unsigned key, char* out) {
+    // The key's name as the keyboard layout gives it: the scan code in bits 16-23 of the key
+    // code, without the extended-key flag.
+    const LONG keyCode = static_cast<LONG>((MapVirtualKeyA(key, 0) & 0xFF) << 16 | (key & 0xFFFF));
+    char name[kHotKeyTextSize] = "";
+    if (GetKeyNameTextA(keyCode, name, sizeof name) <= 0) name[0] = '\0';
+    ComposeHotKeyText(modifiers, name, out);
+}
+
+void HotKeyOpen(LDialog& mainWindow) {
+    const HotKeySettings settings = ReadHotKeySettings();
+    char keyText[kHotKeyTextSize];
+    HotKeyText(settings.modifiers, settings.key, keyText);
+    char menuText[kHotKeyTextSize];
+    FormatHotKeyMenuText(keyText, menuText);
+    ModifyMenuA(GetMenu(mainWindow.hwnd), IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND | MF_STRING,
+                IDM_HOT_KEY_TOGGLE, menuText);
+    mainWindow.CheckMenuCommand(IDM_HOT_KEY_TOGGLE, settings.on);
+    mainWindow.EnableMenuCommand(IDM_HOT_KEY_CHANGE, settings.on);
+    // A combination that another program holds simply does not work; nothing to tell.
+    if (settings.on) RegisterHotKey(mainWindow.hwnd, kHotKeyId, settings.modifiers, settings.key);
+}
+
+void HotKeyClose(LDialog& mainWindow) {
+    UnregisterHotKey(mainWindow.hwnd, kHotKeyId);
+}
+
+void ToggleHotKey(LDialog& mainWindow) {
+    SetSettingBool(kSection, "HotKeyOn", !GetSettingBool(kSection, "HotKeyOn", false));
+    HotKeyClose(mainWindow);
+    HotKeyOpen(mainWindow);
+}
+
+void ChangeHotKey(LDialog& mainWindow) {
+    // The current hot key must not fire while the new one is being pressed.
+    HotKeyClose(mainWindow);
+    ChangeHotKeyDialog dialog;
+    dialog.Open(mainWindow.hwnd, MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY));
+    HotKeyOpen(mainWindow);
+}

@@ -1,0 +1,17 @@
+#include "mainwindow/note_search_progress.h"
+
+#include "notes/note_search.h"
+
+NoteSearchProgress::NoteSearchProgress(const char* folder, const std::vector<std::string>& names,
+                                       FindState& state)
+    : LProgressDialog("Finding"), folder_(folder), names_(names), state_(state) {}
+
+bool NoteSearchProgress::SearchNotes() {
+    return FindNoteContaining(folder_, names_, &state_.findNoteIndex, state_.findText,
+                              state_.findMatchCase, [this](size_t index, size_t count) {
+                                  if (PumpMessages()) return false; // cancelled
+                                  SetProgress(static_cast<double>(index) /
+                                              static_cast<double>(count));
+                                  return true;
+                              });
+}

@@ -1,0 +1,26 @@
+// The "Finding" window: the scan of a book's note files for the search text, from the note where
+// the find state stands, under a progress window with Cancel.
+#pragma once
+
+#include "dialogs/lprogress_dialog.h"
+#include "mainwindow/find_state.h"
+
+#include <string>
+#include <vector>
+
+class NoteSearchProgress : public LProgressDialog {
+  public:
+    // folder: the book's folder; names: the note list's texts in list order. Both, and state,
+    // must outlive the run.
+    NoteSearchProgress(const char* folder, const std::vector<std::string>& names, FindState& state);
+
+    int MainFunction() override { return SearchNotes() ? 1 : 0; }
+    // True when a note from state.findNoteIndex on holds the text; state.findNoteIndex is then
+    // that note's list index. False when none does or the user cancelled.
+    bool SearchNotes();
+
+  private:
+    const char* folder_;
+    const std::vector<std::string>& names_;
+    FindState& state_;
+};

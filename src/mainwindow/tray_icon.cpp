@@ -1,0 +1,75 @@
+#include "mainwindow/tray_icon.h"
+
+#include "dialogs/program_instance.h"
+#include "resources/resource.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace {
+
+const UINT kTrayIconId = 24;
+const char kTip[] = "Quillmark";
+
+// The first, smallest layout of the structure, which every shell understands.
+NOTIFYICONDATAA TrayData(HWND mainWindow) {
+    NOTIFYICONDATAA data;
+    std::memset(&data, 0, sizeof data);
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = mainWindow;
+    data.uID = kTrayIconId;
+    return data;
+}
+
+void ShowTrayMenu(HWND mainWindow) {
+    // Foreground first, so that the menu closes when the user clicks elsewhere.
+    SetForegroundWindow(mainWindow);
+    POINT at = {0, 0};
+    GetCursorPos(&at);
+    HMENU menu = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    if (menu == nullptr) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    SetMenuDefaultItem(popup, IDM_OPEN, FALSE);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, mainWindow, nullptr);
+    DestroyMenu(menu);
+}
+
+} // namespace
+
+void AddTrayIcon(HWND mainWindow) {
+    HICON icon = static_cast<HICON>(
+        LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
+    if (icon == nullptr) return;
+    NOTIFYICONDATAA data = TrayData(mainWindow);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = icon;
+    lstrcpynA(data.szTip, kTip, sizeof data.szTip);
+    Shell_NotifyIconA(NIM_ADD, &data);
+    DestroyIcon(icon);
+}
+
+void RemoveTrayIcon(HWND mainWindow) {
+    NOTIFYICONDATAA data = TrayData(mainWindow);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+void TrayIconCallback(HWND mainWindow, LPARAM mouseMessage) {
+    switch (mouseMessage) {
+    case WM_LBUTTONUP:
+        OpenMainWindow(mainWindow);
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_CONTEXTMENU:
+        ShowTrayMenu(mainWindow);
+        break;
+    default:
+        break;
+    }
+}
+
+void OpenMainWindow(HWND mainWindow) {
+    ShowWindow(mainWindow, SW_RESTORE);
+    SetForegroundWindow(mainWindow);
+}
