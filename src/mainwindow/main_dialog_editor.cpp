@@ -36,6 +36,12 @@ DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count,
     if (stream->file == INVALID_HANDLE_VALUE ||
         !ReadFile(stream->file, buffer, static_cast<DWORD>(count), &read, nullptr))
         read = 0;
+    // A line end is never split between two pieces: the editor would take a CR at the end of
+    // one and the LF starting the next for two line ends, and the next save would add an empty
+    // line to the note. The CR is read again with the next piece.
+    if (read > 1 && read == static_cast<DWORD>(count) && buffer[read - 1] == '\r' &&
+        SetFilePointer(stream->file, -1, nullptr, FILE_CURRENT) != INVALID_SET_FILE_POINTER)
+        --read;
     *done = static_cast<LONG>(read);
     return 0;
 }

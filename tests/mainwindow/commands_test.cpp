@@ -120,10 +120,12 @@ TEST(NoteCommands, NewNoteTakesTheFirstFreeNameAndTheBooksTemplate) {
 TEST(NoteCommands, DeleteRemovesEverySelectedNoteAfterAskingAndThenShowsTheFirst) {
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}, {"B", "b"}, {"C", "c"}});
     SetSettingString("Settings", "CurrentNote", "B");
-    testkit::DialogScript answers({testkit::DialogScript::Press(IDOK)});
+    std::unique_ptr<testkit::DialogScript> answers;
+    const std::vector<testkit::DialogScript::Step> replies = {testkit::DialogScript::Press(IDOK)};
     std::vector<std::string> listed;
     std::string shown;
     EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, replies),
         Do([](MainDialog& dialog) { mainkit::SelectNotes(dialog, {2}); }),
         PressKey(IDC_NOTE_LIST, VK_DELETE, {VK_CONTROL}),
         Do([&](MainDialog& dialog) {
@@ -131,9 +133,9 @@ TEST(NoteCommands, DeleteRemovesEverySelectedNoteAfterAskingAndThenShowsTheFirst
             shown = mainkit::ControlText(dialog, IDC_NOTE_NAME);
         }),
     }));
-    ASSERT_EQ(1u, answers.seen().size());
-    EXPECT_EQ("Confirm Delete", answers.seen()[0].caption);
-    EXPECT_EQ((std::vector<int>{IDOK, IDCANCEL}), answers.seen()[0].buttons);
+    ASSERT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("Confirm Delete", answers->seen()[0].caption);
+    EXPECT_EQ((std::vector<int>{IDOK, IDCANCEL}), answers->seen()[0].buttons);
     EXPECT_EQ((std::vector<std::string>{"A"}), listed);
     EXPECT_EQ("A", shown);
     EXPECT_EQ("<missing>", testkit::ReadFileBytes(NotePath(book, "B")));
@@ -143,8 +145,10 @@ TEST(NoteCommands, DeleteRemovesEverySelectedNoteAfterAskingAndThenShowsTheFirst
 TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
     testkit::VerbRecorder recorder;
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}, {"B", "b"}, {"C", "c"}});
-    testkit::DialogScript answers({testkit::DialogScript::Press(IDOK)});
+    std::unique_ptr<testkit::DialogScript> answers;
+    const std::vector<testkit::DialogScript::Step> replies = {testkit::DialogScript::Press(IDOK)};
     EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, replies),
         Do([](MainDialog& dialog) {
             mainkit::SelectNotes(dialog, {0, 2});
         }),
@@ -155,12 +159,12 @@ TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
             mainkit::SendCommand(dialog, IDM_WEB_SUPPORT);
         }),
     }));
-    ASSERT_EQ(1u, answers.seen().size());
-    EXPECT_EQ("Confirm Print", answers.seen()[0].caption);
+    ASSERT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("Confirm Print", answers->seen()[0].caption);
     std::vector<std::string> calls = recorder.Calls(5);
     std::sort(calls.begin(), calls.end()); // separate handler processes: any order
-    EXPECT_EQ((std::vector<std::string>{"explore " + book, "open " MAKER_CATALOGUE_URL,
-                                        "open " PRODUCT_SUPPORT_URL, "print " + NotePath(book, "A"),
+    EXPECT_EQ((std::vector<std::string>{"explore " + book, "open " PRODUCT_SUPPORT_URL,
+                                        "open " MAKER_CATALOGUE_URL, "print " + NotePath(book, "A"),
                                         "print " + NotePath(book, "C")}),
               calls);
 }

@@ -22,7 +22,8 @@ struct Run {
     std::vector<Step> steps;
     DWORD deadline;
     size_t next = 0;
-    bool busy = false; // a step is running (its message boxes run loops of their own)
+    bool busy = false;    // a step is running (its message boxes run loops of their own)
+    bool started = false; // the window has been shown: its set-up is over
     bool timedOut = false;
 };
 
@@ -32,6 +33,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Run* run = g_run;
     if (run == nullptr || run->busy || run->dialog->hwnd == nullptr) return;
     HWND window = run->dialog->hwnd;
+    // Set-up may ask questions in loops of their own; the steps wait for the window to show.
+    if (!run->started && !IsWindowVisible(window)) return;
+    run->started = true;
     if (static_cast<LONG>(GetTickCount() - run->deadline) >= 0) {
         run->timedOut = true;
         ADD_FAILURE() << "the main window's steps ran out of time at step " << run->next;
@@ -102,6 +106,12 @@ Step PressKey(int id, UINT virtualKey, std::vector<int> modifiers) {
         testkit::PostKey(target, virtualKey, true);
         return false;
     };
+}
+
+Step Answer(std::unique_ptr<testkit::DialogScript>& script,
+            std::vector<testkit::DialogScript::Step> answers) {
+    return Do(
+        [&script, answers](MainDialog&) { script.reset(new testkit::DialogScript(answers)); });
 }
 
 bool RunMainWindow(std::vector<Step> steps, const std::vector<const char*>& args, DWORD timeoutMs) {
@@ -176,6 +186,17 @@ void SelectNotes(MainDialog& dialog, const std::vector<int>& items) {
         SendMessageA(Control(dialog, IDC_NOTE_LIST), LVM_SETITEMSTATE, item,
                      reinterpret_cast<LPARAM>(&state));
     }
+}
+
+void SelectOnly(MainDialog& dialog, int item) {
+    HWND list = Control(dialog, IDC_NOTE_LIST);
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED;
+        SendMessageA(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
+    }
+    SelectNotes(dialog, {item});
 }
 
 void SendCommand(MainDialog& dialog, int id, int notifyCode) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "mainwindow/main_dialog.h"
+#include "testkit/gui.h"
 
 #include <windows.h>
 
 #include <richedit.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,11 @@ Step WaitFor(std::function<bool(MainDialog&)> condition);
 // loop as a typed key would be.
 Step PressKey(int id, UINT virtualKey, std::vector<int> modifiers = {});
 
+// Starts answering, in order, the dialogs that the following steps open (the main window itself
+// is not one of them).
+Step Answer(std::unique_ptr<testkit::DialogScript>& script,
+            std::vector<testkit::DialogScript::Step> answers);
+
 // Opens the main window with the command line args (the program first) and runs the steps; then
 // the window is exited, unless a step ended it. True when every step ran within timeoutMs; a
 // run that takes longer fails the test and its window is destroyed.
@@ -53,6 +60,8 @@ CHARRANGE NoteTextSelection(MainDialog& dialog);
 
 // What the user does.
 void SelectNotes(MainDialog& dialog, const std::vector<int>& items); // added to the selection
+// Selects item alone, as a click on it does.
+void SelectOnly(MainDialog& dialog, int item);
 void SendCommand(MainDialog& dialog, int id, int notifyCode = 0);
 void FireTimer(MainDialog& dialog, UINT_PTR id);
 // Types text at the start of the note text (posted: it arrives through the window's loop).
