@@ -209,14 +209,15 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
     SetSettingString("Books", "Current", "Work");
     SetSettingString("Settings", "CurrentNote", "Shopping");
     std::string shot;
+    DWORD shown = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
-        Do([](MainDialog& dialog) {
+        Do([&](MainDialog& dialog) {
             DestroyWindow(dialog.splash.hwnd);
             mainkit::FireTimer(dialog, 1);
+            shown = GetTickCount();
         }),
+        WaitFor([&](MainDialog&) { return GetTickCount() - shown > 1000; }), // painted by now
         Do([&](MainDialog& dialog) {
-            RedrawWindow(dialog.hwnd, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             shot = testkit::SaveScreenImage(dialog.hwnd, "main_window");
         }),
     }));
