@@ -15,9 +15,7 @@
 
 namespace {
 
-const char kSettings[] = "Settings";
-const UINT_PTR kStatusTimer = 1;
-const UINT_PTR kSaveTimer = 2;
+const UINT kSaveDelayMs = 5000;
 const UINT kFirstStatusMs = 500;
 const UINT kStatusMs = 8000;
 const COLORREF kNameBackground = RGB(255, 255, 195);
@@ -132,6 +130,10 @@ void MainDialog::StoreWindowRect(bool position) {
         SetSettingInt(kSettings, "WindowWidth", rect.right - rect.left);
         SetSettingInt(kSettings, "WindowHeight", rect.bottom - rect.top);
     }
+}
+
+void MainDialog::StartSaveTimer() {
+    SetTimer(hwnd, kSaveTimer, kSaveDelayMs, nullptr);
 }
 
 void MainDialog::OnTimer(UINT_PTR id) {

@@ -80,6 +80,14 @@ class MainDialog : public LKeyDialogBox {
     bool readOnly = false; // the current book is read-only
 
   private:
+    // The section of the window's own settings; the window's two timers.
+    static constexpr const char* kSettings = "Settings";
+    static constexpr UINT_PTR kStatusTimer = 1;
+    static constexpr UINT_PTR kSaveTimer = 2;
+
+    // (Re)starts the save delay: the open note is saved five seconds from now.
+    void StartSaveTimer();
+
     // Life cycle and window messages.
     void SetWindowIcons();
     void RestorePlacement();

@@ -11,7 +11,6 @@
 
 namespace {
 
-const char kSettings[] = "Settings";
 const char kTemplateFile[] = "template._txt";
 
 } // namespace

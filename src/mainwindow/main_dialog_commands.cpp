@@ -11,8 +11,6 @@
 
 namespace {
 
-const UINT_PTR kSaveTimer = 2;
-const UINT kSaveDelayMs = 5000;
 const char kHelpFile[] = "qmark.hlp";
 
 } // namespace
@@ -41,7 +39,7 @@ void MainDialog::Command(int id, int notifyCode) {
     case IDC_NOTE_NAME:
         if (notifyCode != EN_CHANGE) break;
         (id == IDC_NOTE_TEXT ? textChanged : nameChanged) = true;
-        SetTimer(hwnd, kSaveTimer, kSaveDelayMs, nullptr);
+        StartSaveTimer();
         break;
     case IDC_NOTE_NEW:
     case IDM_NOTE_NEW:
@@ -106,7 +104,7 @@ void MainDialog::Command(int id, int notifyCode) {
 }
 
 void MainDialog::CmClose() {
-    if (GetSettingBool("Settings", "HotKeyOn", false))
+    if (GetSettingBool(kSettings, "HotKeyOn", false))
         ShowWindow(hwnd, SW_HIDE);
     else
         DestroyWindow(hwnd);

@@ -14,9 +14,6 @@
 
 namespace {
 
-const char kSettings[] = "Settings";
-const UINT_PTR kSaveTimer = 2;
-const UINT kSaveDelayMs = 5000;
 // Any note the program can open is loaded whole and can grow: the editor's own limit
 // (32,767 characters) would cut a longer note, and saving it would then shorten its file.
 const LPARAM kTextLimit = 0x7FFFFFFE;
@@ -178,7 +175,7 @@ void MainDialog::RenameCurrentNote() {
 // Tells the user once per note that its save failed, and tries again quietly every few seconds
 // while the note stays open.
 void MainDialog::ReportSaveFailure() {
-    SetTimer(hwnd, kSaveTimer, kSaveDelayMs, nullptr);
+    StartSaveTimer();
     if (lstrcmpiA(reportedSaveFailure_, currentNote) == 0) return;
     lstrcpynA(reportedSaveFailure_, currentNote, sizeof reportedSaveFailure_);
     char name[LFile::kPathSize];
