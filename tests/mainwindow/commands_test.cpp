@@ -142,6 +142,28 @@ TEST(NoteCommands, DeleteRemovesEverySelectedNoteAfterAskingAndThenShowsTheFirst
     EXPECT_EQ("<missing>", testkit::ReadFileBytes(NotePath(book, "C")));
 }
 
+TEST(MainWindowMenus, CutCopyAndClearFollowTheSelectionAndAboutOpens) {
+    mainkit::AddBook("Work", {{"A", "some text"}});
+    std::unique_ptr<testkit::DialogScript> answers;
+    bool cutAtStart = true, copyWithSelection = false, clearAfter = true;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {testkit::DialogScript::Press(IDOK)}),
+        Do([&](MainDialog& dialog) {
+            cutAtStart = mainkit::MenuItemEnabled(dialog, IDM_CUT);
+            mainkit::SendCommand(dialog, IDM_SELECT_ALL);
+            copyWithSelection = mainkit::MenuItemEnabled(dialog, IDM_COPY);
+            SendMessageA(mainkit::Control(dialog, IDC_NOTE_TEXT), EM_SETSEL, 2, 2);
+            clearAfter = mainkit::MenuItemEnabled(dialog, IDM_CLEAR);
+            mainkit::SendCommand(dialog, IDM_HELP_ABOUT);
+        }),
+    }));
+    EXPECT_FALSE(cutAtStart);
+    EXPECT_TRUE(copyWithSelection);
+    EXPECT_FALSE(clearAfter);
+    ASSERT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("About Quillmark", answers->seen()[0].caption);
+}
+
 TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
     testkit::VerbRecorder recorder;
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}, {"B", "b"}, {"C", "c"}});
