@@ -1,0 +1,223 @@
+// MainDialog's life cycle, window messages, timers and layout.
+#include "mainwindow/main_dialog.h"
+
+#include "dialogs/program_instance.h"
+#include "mainwindow/main_layout.h"
+#include "mainwindow/status_texts.h"
+#include "platform/settings.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+const UINT kSaveDelayMs = 5000;
+const UINT kFirstStatusMs = 500;
+const UINT kStatusMs = 8000;
+const COLORREF kNameBackground = RGB(255, 255, 195);
+const COLORREF kNameTextColour = RGB(0, 0, 63);
+const COLORREF kStatusBackground = RGB(0xAA, 0xAA, 0xAA);
+const COLORREF kStatusTextColour = RGB(255, 255, 255);
+
+} // namespace
+
+MainDialog::MainDialog(int argc, const char* const* argv)
+    : nameBrush(CreateSolidBrush(kNameBackground)),
+      logonStart_(argc > 1 && std::strcmp(argv[1], "/logon") == 0) {}
+
+MainDialog::~MainDialog() {
+    if (nameBrush != nullptr) DeleteObject(nameBrush);
+    if (toolTips != nullptr && IsWindow(toolTips)) DestroyWindow(toolTips);
+    if (nameFont_ != nullptr) DeleteObject(nameFont_);
+}
+
+void MainDialog::InitDialog() {
+    splash.Show(hwnd, MAKEINTRESOURCEA(IDB_SPLASH));
+    SetWindowIcons();
+    RestorePlacement();
+    LayoutControls();
+    SetUpNoteList();
+    SetNameFont();
+    InitFolderList();
+    SetTimer(hwnd, kStatusTimer, kFirstStatusMs, nullptr);
+    AddToolTips();
+    if (logonStart_) PostMessageA(hwnd, WM_COMMAND, IDM_CLOSE, 0);
+    RefreshEditCommands();
+}
+
+void MainDialog::DestroyDialog() {
+    SaveData();
+}
+
+void MainDialog::SetWindowIcons() {
+    const struct {
+        WPARAM which;
+        int size;
+    } icons[] = {{ICON_BIG, 32}, {ICON_SMALL, 16}};
+    for (const auto& icon : icons) {
+        HANDLE image = LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                  icon.size, icon.size, 0);
+        LRESULT previous =
+            SendMessageA(hwnd, WM_SETICON, icon.which, reinterpret_cast<LPARAM>(image));
+        if (previous != 0) DestroyIcon(reinterpret_cast<HICON>(previous));
+    }
+}
+
+void MainDialog::RestorePlacement() {
+    mainlayout::WindowPlace stored = {GetSettingInt(kSettings, "WindowX", 50),
+                                      GetSettingInt(kSettings, "WindowY", 50),
+                                      GetSettingInt(kSettings, "WindowWidth", 532),
+                                      GetSettingInt(kSettings, "WindowHeight", 307)};
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    mainlayout::WindowPlace place =
+        mainlayout::ClampToDesktop(stored, desktop.right, desktop.bottom);
+    MoveWindow(hwnd, place.x, place.y, place.width, place.height, TRUE);
+}
+
+void MainDialog::SetUpNoteList() {
+    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+                        LVS_EX_FULLROWSELECT);
+    const char* const titles[] = {"", nullptr};
+    const int percentages[] = {100};
+    LVInsertColumns(IDC_NOTE_LIST, titles, percentages);
+}
+
+void MainDialog::SetNameFont() {
+    nameFont_ =
+        CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, nullptr);
+    if (nameFont_ != nullptr)
+        SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_),
+                            FALSE);
+}
+
+void MainDialog::AddToolTips() {
+    AddTool(toolTips, IDC_BOOK_LIST, "Current book. Pull down the list to select another book.");
+    AddTool(toolTips, IDC_NOTE_LIST, "List of notes in this book. Click on a note to view it.");
+    AddTool(toolTips, IDC_NOTE_NAME, "Note name. Type here to change its name.");
+    AddTool(toolTips, IDC_NOTE_TEXT, "Type note here.");
+    AddTool(toolTips, IDC_NOTE_NEW, "Add New Note (Ctrl+N)");
+    AddTool(toolTips, IDC_NOTE_DELETE, "Delete Note (Ctrl+Del)");
+    AddTool(toolTips, IDC_STATUS_LINK, "Click here");
+}
+
+void MainDialog::LayoutControls() {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    mainlayout::Layout layout =
+        mainlayout::ComputeLayout(client.right, client.bottom, MapDialogHeight(10));
+    for (const mainlayout::ControlPlace& place : layout.controls)
+        MoveControl(place.id, place.x, place.y, place.width, place.height);
+    RECT list;
+    GetClientRect(GetDlgItem(hwnd, IDC_NOTE_LIST), &list);
+    LVSetColumnWidth(IDC_NOTE_LIST, 0, list.right - 1);
+}
+
+// The outer rectangle as GetWindowRect gives it, whatever the show state: a move stores the
+// position only, a size change the size only.
+void MainDialog::StoreWindowRect(bool position) {
+    RECT rect;
+    if (!GetWindowRect(hwnd, &rect)) return;
+    if (position) {
+        SetSettingInt(kSettings, "WindowX", rect.left);
+        SetSettingInt(kSettings, "WindowY", rect.top);
+    } else {
+        SetSettingInt(kSettings, "WindowWidth", rect.right - rect.left);
+        SetSettingInt(kSettings, "WindowHeight", rect.bottom - rect.top);
+    }
+}
+
+void MainDialog::StartSaveTimer() {
+    SetTimer(hwnd, kSaveTimer, kSaveDelayMs, nullptr);
+}
+
+void MainDialog::OnTimer(UINT_PTR id) {
+    KillTimer(hwnd, id);
+    if (id == kStatusTimer) {
+        SetDlgItemTextA(hwnd, IDC_STATUS_LINK, statustexts::NextStatusText(&statusIndex));
+        SetTimer(hwnd, kStatusTimer, kStatusMs, nullptr);
+    } else if (id == kSaveTimer) {
+        SaveData();
+    }
+}
+
+INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOVE:
+        StoreWindowRect(true);
+        break;
+    case WM_SIZE:
+        StoreWindowRect(false);
+        LayoutControls();
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return TRUE;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd, IDC_NOTE_LIST))
+            TrackContextMenu(IDR_NOTE_LIST_MENU);
+        else if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd, IDC_STATUS_LINK))
+            TrackContextMenu(IDR_WEB_LINKS_MENU);
+        break;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd, IDC_NOTE_NAME)) break;
+        SetBkColor(reinterpret_cast<HDC>(wParam), kNameBackground);
+        SetBkMode(reinterpret_cast<HDC>(wParam), OPAQUE);
+        SetTextColor(reinterpret_cast<HDC>(wParam), kNameTextColour);
+        return reinterpret_cast<INT_PTR>(nameBrush);
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd, IDC_STATUS_LINK)) break;
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        SetBkColor(reinterpret_cast<HDC>(wParam), kStatusBackground);
+        SetTextColor(reinterpret_cast<HDC>(wParam), kStatusTextColour);
+        return reinterpret_cast<INT_PTR>(GetStockObject(DKGRAY_BRUSH));
+    case WM_HOTKEY:
+        CmOpen();
+        return TRUE;
+    default:
+        break;
+    }
+    return LKeyDialogBox::DialogProc(message, wParam, lParam);
+}
+
+INT_PTR MainDialog::OnNotify(const NMHDR& header, LPARAM lParam) {
+    // A notification's answer goes through DWLP_MSGRESULT: 0 lets the controls carry on as usual
+    // (the rich edit still takes the clicks and right clicks it reports).
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+    if (header.idFrom == IDC_NOTE_LIST && header.code == LVN_ITEMCHANGED) {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED)) {
+            ItemSelectionChanged();
+            UpdateControls();
+        }
+    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_LINK) {
+        const auto* link = reinterpret_cast<const ENLINK*>(lParam);
+        if (link->msg == WM_LBUTTONDOWN) OpenClickedLink(link->chrg.cpMin, link->chrg.cpMax);
+    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_SELCHANGE) {
+        RefreshEditCommands();
+    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_MSGFILTER) {
+        if (reinterpret_cast<const MSGFILTER*>(lParam)->msg == WM_RBUTTONDOWN)
+            TrackContextMenu(IDR_NOTE_TEXT_MENU);
+    }
+    return TRUE;
+}
+
+// The link is read whole, however long, so that the address opened is the one clicked.
+void MainDialog::OpenClickedLink(long first, long last) {
+    if (last <= first) return;
+    CHARRANGE range = {first, last};
+    SendMessageA(NoteText(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    // Two bytes a character leave room for double-byte code pages.
+    std::string text(2 * static_cast<size_t>(last - first) + 1, '\0');
+    TEXTRANGEA textRange = {range, &text[0]};
+    SendMessageA(NoteText(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&textRange));
+    ShellExecuteA(hwnd, "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

@@ -1,0 +1,134 @@
+// MainDialog: Quillmark's one main window (dialog template 1). It shows the current book in the
+// book list, that book's notes in the note list, and the open note's name and text in the editor
+// pane, which it saves five seconds after the last edit, before another note opens and when the
+// window goes. Its member functions are spread over several files by concern:
+//   main_dialog.cpp           life cycle, window messages, timers and layout
+//   main_dialog_books.cpp     the book list, the note list and the note commands
+//   main_dialog_editor.cpp    loading, saving and renaming the open note; control states
+//   main_dialog_commands.cpp  the command table, menus and web links
+//   main_dialog_keys.cpp      keyboard shortcuts, note paging and Tab through note fields
+#pragma once
+
+#include "dialogs/lkey_dialog_box.h"
+#include "dialogs/lsplash_screen.h"
+#include "mainwindow/find_state.h"
+#include "platform/lfile.h"
+
+#include <string>
+#include <vector>
+
+class MainDialog : public LKeyDialogBox {
+  public:
+    // argv holds argc arguments, argv[0] being the program; "/logon" as the first argument after
+    // it (exactly so) closes the window as soon as it is up.
+    MainDialog(int argc, const char* const* argv);
+    ~MainDialog() override;
+
+    // Slots of the dialog framework.
+    void InitDialog() override;
+    bool CmOk() override;     // Enter neither closes nor acts
+    bool CmCancel() override; // Escape never gets here; the close box and Alt+F4 run CmClose
+    void CmHelp() override;
+    void UpdateControls() override;
+    void Command(int id, int notifyCode) override;
+    void DestroyDialog() override;
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void LayoutControls();
+
+    // The book list and the note list.
+    void InitFolderList();
+    void InitItemsList();
+    void RefreshReadOnly();
+    // The current book's folder into folder (260 bytes); empty when no book is selected.
+    void GetCurrentBookFolder(char* folder);
+    void CmNoteNew();
+    void CmNoteDelete();
+    void CmNotePrint();
+
+    // The editor pane.
+    void LoadRichEditText(const char* path);
+    void ItemSelectionChanged();
+    // Saves a pending rename and text; false when something could not be written, which stays
+    // pending so that the next save tries again.
+    bool SaveData();
+    bool SaveRichEditText();
+
+    // Commands.
+    void CmClose();
+    void CmExit();
+    void CmOpen();
+    void CmHelpAbout();
+    void CmNextNote();
+    void CmPreviousNote();
+    // Tab (shift false) and Shift+Tab: the next or previous field or control.
+    void SetSelection(bool shift);
+    // Selects the next (forward) or previous field of the note text from position start; false
+    // when there is none.
+    bool FindWord(long start, bool forward);
+
+    // The window's state, shared with the dialogs that the window opens.
+    FindState findState;
+    int statusIndex = 0;                      // the next status text to show
+    HBRUSH nameBrush = nullptr;               // background of the note name field
+    char currentNote[LFile::kPathSize] = "-"; // "-": nothing opened yet; "": no note selected
+    bool nameChanged = false;
+    bool textChanged = false;
+    LSplashScreen splash;
+    HWND toolTips = nullptr;
+    bool readOnly = false; // the current book is read-only
+
+  private:
+    // The section of the window's own settings; the window's two timers.
+    static constexpr const char* kSettings = "Settings";
+    static constexpr UINT_PTR kStatusTimer = 1;
+    static constexpr UINT_PTR kSaveTimer = 2;
+
+    // (Re)starts the save delay: the open note is saved five seconds from now.
+    void StartSaveTimer();
+
+    // Life cycle and window messages.
+    void SetWindowIcons();
+    void RestorePlacement();
+    void SetUpNoteList();
+    void SetNameFont();
+    void AddToolTips();
+    void StoreWindowRect(bool position);
+    void OnTimer(UINT_PTR id);
+    INT_PTR OnNotify(const NMHDR& header, LPARAM lParam);
+    void OpenClickedLink(long first, long last);
+
+    // The note list.
+    int FirstSelectedNote();
+    // The text of item index of the note list into name (260 bytes).
+    void NoteNameAt(int index, char* name);
+    std::vector<std::string> NoteNames(bool selectedOnly);
+
+    // The editor pane.
+    HWND NoteText();
+    bool StreamOut(void* file);
+    void RenameCurrentNote();
+    void ShowNoteName(const char* name);
+    void ReportSaveFailure();
+    bool CanPrintNote() const;
+    bool CanChangeNote() const;
+
+    // Menus.
+    void RefreshEditCommands();
+    bool NoteTextHasSelection();
+    void TrackContextMenu(int menuId);
+    void OpenWebLink(HWND owner, const char* address);
+
+    // Tab through the note text.
+    void FocusControl(int id);
+    void HideNoteTextSelection();
+
+    enum class EditorState { Unset, Editable, ReadOnly };
+    EditorState editorState_ = EditorState::Unset; // what the editor was last told
+
+    bool logonStart_ = false;
+    HFONT nameFont_ = nullptr;
+    // The note whose failed save the user was told about, so that retries stay quiet.
+    char reportedSaveFailure_[LFile::kPathSize] = "";
+};

@@ -1,0 +1,176 @@
+// MainDialog: the book list, the note list of the current book, and New, Delete and Print Note.
+#include "mainwindow/main_dialog.h"
+
+#include "notes/book_list.h"
+#include "notes/note_files.h"
+#include "notes/note_names.h"
+#include "platform/settings.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const char kTemplateFile[] = "template._txt";
+
+} // namespace
+
+void MainDialog::InitFolderList() {
+    HWND books = GetDlgItem(hwnd, IDC_BOOK_LIST);
+    SendMessageA(books, CB_RESETCONTENT, 0, 0);
+    if (BookList::Count() == 0) {
+        BookList::WriteDefaultBooks();
+        // Yes adds the diary book once its properties dialog is part of the program; until
+        // then every answer leaves the three default books.
+        MessageBoxA(hwnd,
+                    "Do you want to create a diary as one of the Quillmark Books?\r\n\r\n"
+                    "If in doubt click Yes now to create a diary. You can remove it later if you "
+                    "do not need it.",
+                    "Create Diary", MB_YESNOCANCEL | MB_ICONQUESTION);
+    }
+    const int count = BookList::Count();
+    for (int i = 0; i < count; ++i) {
+        char name[LFile::kPathSize];
+        BookList::GetName(i, name);
+        LRESULT item = SendMessageA(books, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        if (item >= 0) SendMessageA(books, CB_SETITEMDATA, item, i);
+    }
+    char current[LFile::kPathSize];
+    BookList::GetCurrent(current);
+    SendMessageA(books, CB_SETCURSEL, 0, 0);
+    SendMessageA(books, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(current));
+    RefreshReadOnly();
+    InitItemsList();
+}
+
+void MainDialog::GetCurrentBookFolder(char* folder) {
+    folder[0] = '\0';
+    LRESULT selected = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) return;
+    LRESULT index = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETITEMDATA, selected, 0);
+    BookList::GetFolder(static_cast<int>(index), folder);
+}
+
+void MainDialog::RefreshReadOnly() {
+    char folder[LFile::kPathSize];
+    GetCurrentBookFolder(folder);
+    readOnly = BookList::IsReadOnly(BookList::FindCurrentBookIndex(folder));
+}
+
+void MainDialog::InitItemsList() {
+    HWND list = GetDlgItem(hwnd, IDC_NOTE_LIST);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    char folder[LFile::kPathSize];
+    GetCurrentBookFolder(folder);
+    for (const std::string& name : ListNotes(folder)) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = 0x7FFFFFFF;
+        item.pszText = const_cast<char*>(name.c_str());
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    char book[LFile::kPathSize];
+    GetControlText(IDC_BOOK_LIST, book);
+    BookList::SetCurrent(book);
+
+    char note[LFile::kPathSize];
+    GetSettingString(kSettings, "CurrentNote", "", note);
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = note;
+    LRESULT found =
+        SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+    LVSetSelection(IDC_NOTE_LIST, found >= 0 ? static_cast<int>(found) : 0);
+    ItemSelectionChanged();
+}
+
+int MainDialog::FirstSelectedNote() {
+    return static_cast<int>(SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETNEXTITEM,
+                                                static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void MainDialog::NoteNameAt(int index, char* name) {
+    name[0] = '\0';
+    LVITEMA item = {};
+    item.iSubItem = 0;
+    item.pszText = name;
+    item.cchTextMax = LFile::kPathSize;
+    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMTEXTA, index,
+                        reinterpret_cast<LPARAM>(&item));
+}
+
+// The texts of the note list's items, or of its selected items, in list order.
+std::vector<std::string> MainDialog::NoteNames(bool selectedOnly) {
+    std::vector<std::string> names;
+    const UINT which = selectedOnly ? LVNI_SELECTED : LVNI_ALL;
+    int index = -1;
+    while ((index = static_cast<int>(
+                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETNEXTITEM, index, which))) >= 0) {
+        char name[LFile::kPathSize];
+        NoteNameAt(index, name);
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+void MainDialog::CmNoteNew() {
+    if (readOnly) return;
+    char folder[LFile::kPathSize];
+    GetCurrentBookFolder(folder);
+    // A book without a folder takes no notes (they would land in the current folder).
+    if (folder[0] == '\0') return;
+    if (BookList::IsDiary(BookList::FindCurrentBookIndex(folder))) {
+        // A diary's new entries come from its properties dialog, which arrives with the book
+        // dialogs; the list is rebuilt from the folder in any case.
+        InitItemsList();
+        return;
+    }
+    char name[LFile::kPathSize];
+    if (!FirstFreeNewNoteName(NoteNames(false), name)) return;
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = 0x7FFFFFFF;
+    item.pszText = name;
+    LRESULT index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
+                                        reinterpret_cast<LPARAM>(&item));
+    LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
+    SetFocus(GetDlgItem(hwnd, IDC_NOTE_NAME));
+    SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, EM_SETSEL, 0, -1);
+    char templatePath[LFile::kPathSize];
+    lstrcpynA(templatePath, folder, sizeof templatePath);
+    LFile::FilePathCat(templatePath, kTemplateFile);
+    LoadRichEditText(templatePath);
+    textChanged = true;
+}
+
+void MainDialog::CmNoteDelete() {
+    if (readOnly) {
+        MessageBoxA(hwnd, "You cannot delete this note because this book is read only!",
+                    "Read Only", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    if (MessageBoxA(hwnd, "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
+                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    char folder[LFile::kPathSize];
+    GetCurrentBookFolder(folder);
+    DeleteNotes(folder, NoteNames(true));
+    nameChanged = false;
+    textChanged = false;
+    lstrcpyA(currentNote, "-");
+    InitItemsList();
+}
+
+void MainDialog::CmNotePrint() {
+    if (MessageBoxA(hwnd, "Print the selected note(s)?", "Confirm Print",
+                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    char folder[LFile::kPathSize];
+    GetCurrentBookFolder(folder);
+    for (const std::string& name : NoteNames(true)) {
+        char path[LFile::kPathSize];
+        BuildNotePath(folder, name.c_str(), path);
+        ShellExecuteA(hwnd, "print", path, nullptr, nullptr, SW_HIDE);
+    }
+}

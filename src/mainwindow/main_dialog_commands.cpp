@@ -1,0 +1,167 @@
+// MainDialog's commands: the command table, Close, Exit, Help, About, web links and the context
+// menus with their enabling.
+#include "mainwindow/main_dialog.h"
+
+#include "dialogs/program_instance.h"
+#include "mainwindow/status_texts.h"
+#include "platform/settings.h"
+#include "resources/resource.h"
+
+#include <richedit.h>
+
+namespace {
+
+const char kHelpFile[] = "qmark.hlp";
+
+} // namespace
+
+bool MainDialog::CmOk() {
+    return false;
+}
+
+bool MainDialog::CmCancel() {
+    CmClose();
+    return false;
+}
+
+void MainDialog::CmHelp() {
+    WinHelpA(hwnd, kHelpFile, HELP_CONTENTS, 0);
+}
+
+void MainDialog::Command(int id, int notifyCode) {
+    switch (id) {
+    case IDC_BOOK_LIST:
+        if (notifyCode != CBN_SELCHANGE) break;
+        InitItemsList();
+        RefreshReadOnly();
+        break;
+    case IDC_NOTE_TEXT:
+    case IDC_NOTE_NAME:
+        if (notifyCode != EN_CHANGE) break;
+        (id == IDC_NOTE_TEXT ? textChanged : nameChanged) = true;
+        StartSaveTimer();
+        break;
+    case IDC_NOTE_NEW:
+    case IDM_NOTE_NEW:
+        CmNoteNew();
+        break;
+    case IDC_NOTE_DELETE:
+    case IDM_NOTE_DELETE:
+        CmNoteDelete();
+        break;
+    case IDC_STATUS_LINK:
+        if (notifyCode == STN_CLICKED) OpenWebLink(nullptr, statustexts::StatusLinkAddress());
+        break;
+    case IDM_BOOK_EXPLORE: {
+        char folder[LFile::kPathSize];
+        GetCurrentBookFolder(folder);
+        ShellExecuteA(hwnd, "explore", folder, nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    }
+    case IDM_CLOSE:
+        CmClose();
+        break;
+    case IDM_EXIT:
+        CmExit();
+        break;
+    case IDM_OPEN:
+        CmOpen();
+        break;
+    case IDM_UNDO:
+        SendMessageA(NoteText(), WM_UNDO, 0, 0);
+        break;
+    case IDM_CUT:
+        SendMessageA(NoteText(), WM_CUT, 0, 0);
+        break;
+    case IDM_COPY:
+        SendMessageA(NoteText(), WM_COPY, 0, 0);
+        break;
+    case IDM_PASTE:
+        SendMessageA(NoteText(), WM_PASTE, 0, 0);
+        break;
+    case IDM_CLEAR:
+        SendMessageA(NoteText(), WM_CLEAR, 0, 0);
+        break;
+    case IDM_SELECT_ALL: {
+        CHARRANGE all = {0, -1};
+        SendMessageA(NoteText(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+        break;
+    }
+    case IDM_HELP_CONTENTS:
+        CmHelp();
+        break;
+    case IDM_HELP_ABOUT:
+        CmHelpAbout();
+        break;
+    case IDM_NOTE_PRINT:
+        CmNotePrint();
+        break;
+    default:
+        // The book commands, the hot key, Find and Print Book come with their dialogs.
+        if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd, address);
+        break;
+    }
+}
+
+void MainDialog::CmClose() {
+    if (GetSettingBool(kSettings, "HotKeyOn", false))
+        ShowWindow(hwnd, SW_HIDE);
+    else
+        DestroyWindow(hwnd);
+}
+
+void MainDialog::CmExit() {
+    DestroyWindow(hwnd);
+}
+
+void MainDialog::CmOpen() {
+    ShowWindow(hwnd, SW_RESTORE);
+    SetForegroundWindow(hwnd);
+}
+
+void MainDialog::CmHelpAbout() {
+    LDialog about;
+    about.Open(hwnd, "AboutDlg");
+}
+
+void MainDialog::OpenWebLink(HWND owner, const char* address) {
+    ShellExecuteA(owner, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool MainDialog::NoteTextHasSelection() {
+    CHARRANGE selection = {0, 0};
+    SendMessageA(NoteText(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection.cpMin != selection.cpMax;
+}
+
+void MainDialog::RefreshEditCommands() {
+    const bool selection = NoteTextHasSelection();
+    EnableMenuCommand(IDM_CUT, selection);
+    EnableMenuCommand(IDM_COPY, selection);
+    EnableMenuCommand(IDM_CLEAR, selection);
+}
+
+// Shows the first popup of a menu resource at the mouse cursor; the chosen item comes back as a
+// command. The note menus gray what the main menu grays.
+void MainDialog::TrackContextMenu(int menuId) {
+    HMENU menu = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId));
+    if (menu == nullptr) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    auto enable = [popup](int id, bool on) {
+        EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    if (menuId == IDR_NOTE_LIST_MENU) {
+        enable(IDM_NOTE_NEW, !readOnly);
+        enable(IDM_NOTE_PRINT, CanPrintNote());
+        enable(IDM_NOTE_DELETE, CanChangeNote());
+    } else if (menuId == IDR_NOTE_TEXT_MENU) {
+        const bool selection = NoteTextHasSelection();
+        enable(IDM_CUT, selection);
+        enable(IDM_COPY, selection);
+        enable(IDM_CLEAR, selection);
+    }
+    POINT at = {0, 0};
+    GetCursorPos(&at);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+    DestroyMenu(menu);
+}

@@ -1,0 +1,218 @@
+// MainDialog's editor pane: opening the selected note, saving and renaming it, and the state of
+// the note controls.
+#include "mainwindow/main_dialog.h"
+
+#include "notes/note_files.h"
+#include "notes/note_names.h"
+#include "platform/settings.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cstdio>
+
+namespace {
+
+// Any note the program can open is loaded whole and can grow: the editor's own limit
+// (32,767 characters) would cut a longer note, and saving it would then shorten its file.
+const LPARAM kTextLimit = 0x7FFFFFFE;
+const DWORD kEditorEvents = ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_LINK;
+const COLORREF kReadOnlyBackground = RGB(0xF0, 0xF0, 0xF0);
+const COLORREF kEditableBackground = RGB(0xFF, 0xFF, 0xFF);
+
+// The stream cookie: the open file, and whether a write fell short.
+struct StreamFile {
+    HANDLE file;
+    bool failed;
+};
+
+DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    auto* stream = reinterpret_cast<StreamFile*>(cookie);
+    DWORD read = 0;
+    if (stream->file == INVALID_HANDLE_VALUE ||
+        !ReadFile(stream->file, buffer, static_cast<DWORD>(count), &read, nullptr))
+        read = 0;
+    // A line end is never split between two pieces: the editor would take a CR at the end of
+    // one and the LF starting the next for two line ends, and the next save would add an empty
+    // line to the note. The CR is read again with the next piece.
+    if (read > 1 && read == static_cast<DWORD>(count) && buffer[read - 1] == '\r' &&
+        SetFilePointer(stream->file, -1, nullptr, FILE_CURRENT) != INVALID_SET_FILE_POINTER)
+        --read;
+    *done = static_cast<LONG>(read);
+    return 0;
+}
+
+DWORD CALLBACK EditStreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    auto* stream = reinterpret_cast<StreamFile*>(cookie);
+    DWORD written = 0;
+    if (!WriteFile(stream->file, buffer, static_cast<DWORD>(count), &written, nullptr)) written = 0;
+    if (written < static_cast<DWORD>(count)) stream->failed = true;
+    *done = static_cast<LONG>(written);
+    return 0;
+}
+
+} // namespace
+
+HWND MainDialog::NoteText() {
+    return GetDlgItem(hwnd, IDC_NOTE_TEXT);
+}
+
+void MainDialog::LoadRichEditText(const char* path) {
+    HWND text = NoteText();
+    LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
+    SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
+    SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
+    SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    StreamFile stream = {file, false};
+    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamInCallback};
+    SendMessageA(text, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+bool MainDialog::StreamOut(void* file) {
+    StreamFile stream = {file, false};
+    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamOutCallback};
+    SendMessageA(NoteText(), EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
+    return !stream.failed && editStream.dwError == 0;
+}
+
+void MainDialog::ItemSelectionChanged() {
+    const int selected = FirstSelectedNote();
+    char name[LFile::kPathSize] = "";
+    char path[LFile::kPathSize] = "";
+    if (selected >= 0) {
+        NoteNameAt(selected, name);
+        char folder[LFile::kPathSize];
+        GetCurrentBookFolder(folder);
+        BuildNotePath(folder, name, path);
+        SetSettingString(kSettings, "CurrentNote", name);
+    }
+    if (lstrcmpiA(path, currentNote) == 0) return;
+    SaveData();
+    lstrcpynA(currentNote, path, sizeof currentNote);
+    ShowNoteName(name);
+    LoadRichEditText(path);
+    textChanged = false;
+}
+
+// Shows the open note's name; the field then counts as unedited.
+void MainDialog::ShowNoteName(const char* name) {
+    SetDlgItemTextA(hwnd, IDC_NOTE_NAME, name);
+    nameChanged = false;
+}
+
+bool MainDialog::SaveData() {
+    if (currentNote[0] == '\0' || currentNote[0] == '-') return true;
+    if (nameChanged) {
+        nameChanged = false;
+        RenameCurrentNote();
+    }
+    bool saved = true;
+    if (textChanged) {
+        textChanged = false;
+        saved = SaveRichEditText();
+        // Text that did not reach the file stays marked, so that the next save tries again.
+        if (!saved) textChanged = true;
+    }
+    if (saved)
+        reportedSaveFailure_[0] = '\0';
+    else
+        ReportSaveFailure();
+    return saved;
+}
+
+bool MainDialog::SaveRichEditText() {
+    return WriteNoteFile(currentNote, [this](void* file) { return StreamOut(file); });
+}
+
+// Renames the open note to the name typed into the name field. The note's text always ends up
+// in a file: under the new name, or back under the old one when the name is refused, and the
+// field then shows the name the file really has.
+void MainDialog::RenameCurrentNote() {
+    char typed[LFile::kPathSize];
+    GetControlText(IDC_NOTE_NAME, typed);
+    RenameOutcome outcome =
+        RenameNote(currentNote, typed, [this](void* file) { return StreamOut(file); });
+    if (outcome.result == RenameResult::NotRenamed) return;
+    char oldName[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(oldName, currentNote);
+    if (outcome.result == RenameResult::Renamed) {
+        LVFINDINFOA find = {};
+        find.flags = LVFI_STRING;
+        find.psz = oldName;
+        LRESULT item =
+            SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(&find));
+        if (item >= 0) {
+            LVITEMA text = {};
+            text.pszText = outcome.name;
+            SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
+                                reinterpret_cast<LPARAM>(&text));
+        }
+        lstrcpynA(currentNote, outcome.path, sizeof currentNote);
+        SetSettingString(kSettings, "CurrentNote", outcome.name);
+    } else if (outcome.result == RenameResult::NameExists) {
+        MessageBoxA(hwnd,
+                    "The item cannot be renamed because another item with the same name already "
+                    "exists. To replace the other item, delete it first then rename this file.",
+                    "File Exists", MB_OK | MB_ICONINFORMATION);
+        ShowNoteName(oldName);
+    } else {
+        char message[2 * LFile::kPathSize + 200];
+        std::snprintf(message, sizeof message,
+                      "The note cannot be renamed to \"%s\": the file system does not accept "
+                      "that name.\r\n\r\nThe note keeps its name \"%s\".",
+                      outcome.name, oldName);
+        MessageBoxA(hwnd, message, "Rename Note", MB_OK | MB_ICONINFORMATION);
+        ShowNoteName(oldName);
+    }
+    textChanged = !outcome.textSaved;
+}
+
+// Tells the user once per note that its save failed, and tries again quietly every few seconds
+// while the note stays open.
+void MainDialog::ReportSaveFailure() {
+    StartSaveTimer();
+    if (lstrcmpiA(reportedSaveFailure_, currentNote) == 0) return;
+    lstrcpynA(reportedSaveFailure_, currentNote, sizeof reportedSaveFailure_);
+    char name[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(name, currentNote);
+    char message[LFile::kPathSize + 300];
+    std::snprintf(message, sizeof message,
+                  "The note \"%s\" could not be saved. The book folder may be missing, the disk "
+                  "may be full, or another program may be using the file.\r\n\r\nWhile the note "
+                  "stays open, Quillmark tries again every few seconds.",
+                  name);
+    // While the window is being destroyed the message stands on its own.
+    MessageBoxA(IsWindowVisible(hwnd) ? hwnd : nullptr, message, "Save Note",
+                MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool MainDialog::CanPrintNote() const {
+    return currentNote[0] != '\0';
+}
+
+bool MainDialog::CanChangeNote() const {
+    return currentNote[0] != '\0' && !readOnly;
+}
+
+void MainDialog::UpdateControls() {
+    // The editor is only told when the state changes: each time it repaints it reports
+    // EN_UPDATE, a command that runs this again, and so it would repaint for ever.
+    if (editorState_ != (readOnly ? EditorState::ReadOnly : EditorState::Editable)) {
+        editorState_ = readOnly ? EditorState::ReadOnly : EditorState::Editable;
+        HWND text = NoteText();
+        SendMessageA(text, EM_SETBKGNDCOLOR, 0,
+                     readOnly ? kReadOnlyBackground : kEditableBackground);
+        SendMessageA(text, EM_SETREADONLY, readOnly, 0);
+    }
+    EnableControl(IDC_NOTE_NEW, !readOnly);
+    EnableMenuCommand(IDM_NOTE_NEW, !readOnly);
+    EnableMenuCommand(IDM_NOTE_PRINT, CanPrintNote());
+    EnableMenuCommand(IDM_NOTE_DELETE, CanChangeNote());
+    EnableControl(IDC_NOTE_NAME, CanChangeNote());
+    EnableControl(IDC_NOTE_DELETE, CanChangeNote());
+}
