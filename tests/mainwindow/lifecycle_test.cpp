@@ -6,7 +6,6 @@
 #include "platform/settings.h"
 #include "resources/maker.h"
 #include "resources/resource.h"
-#include "testkit/dialog_watch.h"
 #include "testkit/gui.h"
 #include "testkit/testkit.h"
 
@@ -140,10 +139,11 @@ TEST(MainWindowStatusLine, FirstTimerShowsTheTitleAndTheTextsGoRound) {
 
 TEST(MainWindowStart, FirstUseWritesTheDefaultBooksAfterAskingForADiary) {
     testkit::SeenDialog question;
-    testkit::DialogWatch watch([&](HWND box) {
+    testkit::DialogScript script({[&](HWND box) {
         question = testkit::Describe(box);
         testkit::PressButton(box, IDNO);
-    });
+    }});
+    script.IgnoreCaption(PRODUCT_NAME);
     std::vector<std::string> books;
     EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
         HWND list = mainkit::Control(dialog, IDC_BOOK_LIST);
