@@ -4,6 +4,7 @@
 #include "app/run_modes.h"
 #include "app/setup_name.h"
 #include "dialogs/program_instance.h"
+#include "installer/install_dialog.h"
 #include "installer/payload.h"
 #include "installer/shell_items.h"
 #include "mainwindow/main_dialog.h"
@@ -50,10 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     EnterProgramFolder(programPath);
     const uint32_t magic = ReadFileMagic(programPath);
     if (IsSetupFileName(programPath) && magic != INSTALL_MAGIC) {
-        MessageBoxA(nullptr,
-                    "Installation file corrupt.\n\nA checksum error was detected in your install "
-                    "file, please redownload file and install again.",
-                    "Install Error", MB_OK | MB_ICONWARNING);
+        ShowCorruptInstallMessage(nullptr);
         return 0;
     }
     HWND runningCopy = FindWindowA(WC_DIALOG, PRODUCT_NAME);

@@ -57,6 +57,8 @@ desktop=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersi
 check "start-menu shortcut to qmark.exe" [ "$(link_target "$programs/Quillmark/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
 check "help shortcut to qmark.hlp" [ "$(link_target "$programs/Quillmark/Quillmark Help.lnk")" = "$program_win\\qmark.hlp" ]
 check "desktop shortcut to qmark.exe" [ "$(link_target "$desktop/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
+# The installed program starts on its own; at its first start it asks whether to make a diary.
+check "installed program asks for a diary" "$WINE" "$answer" 20000 "Create Diary" click:7
 check "installed program is running" "$WINE" "$answer" 20000 "Quillmark" command:1010
 sleep 2
 

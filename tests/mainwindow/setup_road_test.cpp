@@ -1,0 +1,40 @@
+// An installation started while Quillmark runs tells the running window to exit first, and the
+// window saves its open note as it goes.
+#include "app/run_modes.h"
+#include "installer/payload.h"
+#include "main_window_kit.h"
+#include "platform/settings.h"
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using mainkit::Do;
+
+TEST(SetupRoad, RunningCopyIsToldToExitAndSavesItsOpenNote) {
+    const std::string book = mainkit::AddBook("Work", {{"Alpha", "text"}});
+    std::unique_ptr<testkit::DialogScript> script;
+    bool windowGone = false;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([](MainDialog& dialog) { mainkit::TypeIntoNote(dialog, "Edited "); }),
+        Do([&](MainDialog& dialog) {
+            // The installer's terms page is cancelled; the exit command reached the window.
+            script.reset(new testkit::DialogScript({testkit::DialogScript::Press(IDCANCEL)}));
+            script->IgnoreCaption("Installing Quillmark v 1.01");
+            HWND window = dialog.hwnd;
+            EXPECT_TRUE(RunSetupRoad(INSTALL_MAGIC, window));
+            windowGone = !IsWindow(window);
+        }),
+    }));
+    EXPECT_TRUE(windowGone);
+    EXPECT_EQ("Edited text", testkit::ReadFileBytes(mainkit::NotePath(book, "Alpha")));
+    ASSERT_TRUE(script);
+    ASSERT_EQ(1u, script->seen().size());
+    EXPECT_EQ("Quillmark Software Licence Terms", script->seen()[0].caption);
+    EXPECT_FALSE(RunSetupRoad(0, nullptr)); // the program's own mark: no setup road
+}
+
+} // namespace
