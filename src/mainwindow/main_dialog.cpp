@@ -2,8 +2,11 @@
 #include "mainwindow/main_dialog.h"
 
 #include "dialogs/program_instance.h"
+#include "mainwindow/hot_key.h"
+#include "mainwindow/logon_start.h"
 #include "mainwindow/main_layout.h"
 #include "mainwindow/status_texts.h"
+#include "mainwindow/tray_icon.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
@@ -38,12 +41,14 @@ MainDialog::~MainDialog() {
 void MainDialog::InitDialog() {
     splash.Show(hwnd, MAKEINTRESOURCEA(IDB_SPLASH));
     SetWindowIcons();
+    AddTrayIcon(hwnd);
     RestorePlacement();
     LayoutControls();
     SetUpNoteList();
     SetNameFont();
     InitFolderList();
     SetTimer(hwnd, kStatusTimer, kFirstStatusMs, nullptr);
+    HotKeyOpen(*this);
     AddToolTips();
     if (logonStart_) PostMessageA(hwnd, WM_COMMAND, IDM_CLOSE, 0);
     RefreshEditCommands();
@@ -51,6 +56,9 @@ void MainDialog::InitDialog() {
 
 void MainDialog::DestroyDialog() {
     SaveData();
+    HotKeyClose(*this);
+    UpdateLogonStart();
+    RemoveTrayIcon(hwnd);
 }
 
 void MainDialog::SetWindowIcons() {
@@ -181,6 +189,9 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<INT_PTR>(GetStockObject(DKGRAY_BRUSH));
     case WM_HOTKEY:
         CmOpen();
+        return TRUE;
+    case kTrayCallbackMessage:
+        TrayIconCallback(hwnd, lParam);
         return TRUE;
     default:
         break;

@@ -7,6 +7,7 @@
 //   main_dialog_editor.cpp    loading, saving and renaming the open note; control states
 //   main_dialog_commands.cpp  the command table, menus and web links
 //   main_dialog_keys.cpp      keyboard shortcuts, note paging and Tab through note fields
+//   main_dialog_tools.cpp     book commands, properties, Find and Print Book
 #pragma once
 
 #include "dialogs/lkey_dialog_box.h"
@@ -54,6 +55,17 @@ class MainDialog : public LKeyDialogBox {
     // pending so that the next save tries again.
     bool SaveData();
     bool SaveRichEditText();
+
+    // Books, their properties, Find and Print Book (main_dialog_tools.cpp).
+    void CmBookNewLocal(bool diary);
+    void CmBookNew();
+    void CmBookRemove();
+    void CmBookProperties();
+    // Generates the diary entries of folder and lists the notes again.
+    void CmDiaryNewEntries(const char* folder);
+    void CmFind();
+    void CmFindNext();
+    void CmBookPrint();
 
     // Commands.
     void CmClose();
@@ -113,6 +125,9 @@ class MainDialog : public LKeyDialogBox {
     void ReportSaveFailure();
     bool CanPrintNote() const;
     bool CanChangeNote() const;
+
+    bool AskDiaryProperties();
+    bool OpenNextNoteWithText();
 
     // Menus.
     void RefreshEditCommands();

@@ -2,12 +2,15 @@
 #include "mainwindow/main_dialog.h"
 
 #include "notes/book_list.h"
+#include "notes/diary_files.h"
 #include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
+
+#include <ctime>
 
 namespace {
 
@@ -20,13 +23,17 @@ void MainDialog::InitFolderList() {
     SendMessageA(books, CB_RESETCONTENT, 0, 0);
     if (BookList::Count() == 0) {
         BookList::WriteDefaultBooks();
-        // Yes adds the diary book once its properties dialog is part of the program; until
-        // then every answer leaves the three default books.
-        MessageBoxA(hwnd,
-                    "Do you want to create a diary as one of the Quillmark Books?\r\n\r\n"
-                    "If in doubt click Yes now to create a diary. You can remove it later if you "
-                    "do not need it.",
-                    "Create Diary", MB_YESNOCANCEL | MB_ICONQUESTION);
+        int answer = MessageBoxA(
+            hwnd,
+            "Do you want to create a diary as one of the Quillmark Books?\r\n\r\n"
+            "If in doubt click Yes now to create a diary. You can remove it later if you "
+            "do not need it.",
+            "Create Diary", MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDYES && AskDiaryProperties()) {
+            char diary[LFile::kPathSize];
+            BookList::WriteDefaultDiaryBook(diary);
+            WriteDiaryEntries(diary, std::time(nullptr));
+        }
     }
     const int count = BookList::Count();
     for (int i = 0; i < count; ++i) {
@@ -121,9 +128,10 @@ void MainDialog::CmNoteNew() {
     // A book without a folder takes no notes (they would land in the current folder).
     if (folder[0] == '\0') return;
     if (BookList::IsDiary(BookList::FindCurrentBookIndex(folder))) {
-        // A diary's new entries come from its properties dialog, which arrives with the book
-        // dialogs; the list is rebuilt from the folder in any case.
-        InitItemsList();
+        if (AskDiaryProperties())
+            CmDiaryNewEntries(folder);
+        else
+            InitItemsList();
         return;
     }
     char name[LFile::kPathSize];

@@ -3,7 +3,9 @@
 #include "mainwindow/main_dialog.h"
 
 #include "dialogs/program_instance.h"
+#include "mainwindow/hot_key.h"
 #include "mainwindow/status_texts.h"
+#include "mainwindow/tray_icon.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
@@ -96,8 +98,37 @@ void MainDialog::Command(int id, int notifyCode) {
     case IDM_NOTE_PRINT:
         CmNotePrint();
         break;
+    case IDM_BOOK_NEW_LOCAL:
+        CmBookNewLocal(false);
+        break;
+    case IDM_BOOK_NEW_DIARY:
+        CmBookNewLocal(true);
+        break;
+    case IDM_BOOK_NEW_SHARED:
+        CmBookNew();
+        break;
+    case IDM_BOOK_REMOVE:
+        CmBookRemove();
+        break;
+    case IDM_BOOK_PROPERTIES:
+        CmBookProperties();
+        break;
+    case IDM_BOOK_PRINT:
+        CmBookPrint();
+        break;
+    case IDM_FIND:
+        CmFind();
+        break;
+    case IDM_FIND_NEXT:
+        CmFindNext();
+        break;
+    case IDM_HOT_KEY_TOGGLE:
+        ToggleHotKey(*this);
+        break;
+    case IDM_HOT_KEY_CHANGE:
+        ChangeHotKey(*this);
+        break;
     default:
-        // The book commands, the hot key, Find and Print Book come with their dialogs.
         if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd, address);
         break;
     }
@@ -115,8 +146,7 @@ void MainDialog::CmExit() {
 }
 
 void MainDialog::CmOpen() {
-    ShowWindow(hwnd, SW_RESTORE);
-    SetForegroundWindow(hwnd);
+    OpenMainWindow(hwnd);
 }
 
 void MainDialog::CmHelpAbout() {
