@@ -59,8 +59,21 @@ check "help shortcut to qmark.hlp" [ "$(link_target "$programs/Quillmark/Quillma
 check "desktop shortcut to qmark.exe" [ "$(link_target "$desktop/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
 # The installed program starts on its own; at its first start it asks whether to make a diary.
 check "installed program asks for a diary" "$WINE" "$answer" 20000 "Create Diary" click:7
-check "installed program is running" "$WINE" "$answer" 20000 "Quillmark" command:1010
+check "installed program is running" "$WINE" "$answer" 20000 "Quillmark"
+
+# The hot key, pressed for real on the X display: switched on (1007) and the window closed to
+# the tray (1009), Shift+F8 typed into a window of the Wine session brings the window back.
+"$WINE" "$answer" 5000 "Quillmark" command:1007 command:1009 >/dev/null
+sleep 1
+check "closed with the hot key on, the window hides" bash -c "! \"\$WINE\" \"$answer\" 1000 Quillmark >/dev/null 2>&1"
+tray=$(xdotool search --name "^Wine System Tray$" | head -n 1)
+if [ -n "$tray" ]; then
+  xdotool windowfocus --sync "$tray" 2>/dev/null
+  xdotool key shift+F8
+fi
+check "Shift+F8 brings the hidden window back" "$WINE" "$answer" 10000 "Quillmark" command:1010
 sleep 2
+check "Exit with the hot key on leaves the logon value" [ -n "$(reg_value 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' QuillmarkRun)" ]
 
 # Uninstall: uninst.exe hands over to a copy in the temporary folder, which asks (Yes is 6).
 "$WINE" "$program_win\\uninst.exe" </dev/null >/dev/null 2>&1 &
