@@ -111,6 +111,48 @@ TEST(MainWindowBooks, RemoveBookTakesItOutOfTheListButKeepsItsNotes) {
     EXPECT_EQ("w", testkit::ReadFileBytes(mainkit::NotePath(work, "W")));
 }
 
+TEST(MainWindowBooks, RemovingTheOnlyBookBringsBackTheDefaultsAfterTheDiaryQuestion) {
+    const std::string only = mainkit::AddBook("Only", {{"N", "n"}});
+    std::unique_ptr<DialogScript> answers;
+    std::vector<std::string> books;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {DialogScript::Press(IDOK), DialogScript::Press(IDNO)}),
+        Do([](MainDialog& dialog) { mainkit::SendCommand(dialog, IDM_BOOK_REMOVE); }),
+        Do([&](MainDialog& dialog) {
+            HWND list = mainkit::Control(dialog, IDC_BOOK_LIST);
+            for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
+                char name[260] = "";
+                SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+                books.emplace_back(name);
+            }
+        }),
+    }));
+    ASSERT_EQ(2u, answers->seen().size());
+    EXPECT_EQ("Create Diary", answers->seen()[1].caption);
+    EXPECT_EQ((std::vector<std::string>{"Other Notes", "PhoneBook", "Useful Web Links"}), books);
+    EXPECT_EQ("n", testkit::ReadFileBytes(mainkit::NotePath(only, "N")));
+}
+
+TEST(MainWindowHotKey, TrayCloseWhileHiddenChangesNothing) {
+    mainkit::AddBook("Work", {{"A", "a"}});
+    SetSettingBool("Settings", "HotKeyOn", true);
+    bool hiddenAfterFirst = false, stillThereAfterSecond = false, visibleAfterSecond = true;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([&](MainDialog& dialog) {
+            mainkit::SendCommand(dialog, IDM_CLOSE);
+            hiddenAfterFirst = !IsWindowVisible(dialog.hwnd);
+            mainkit::SendCommand(dialog, IDM_CLOSE); // the tray menu's "Close"
+        }),
+        Do([&](MainDialog& dialog) {
+            stillThereAfterSecond = IsWindow(dialog.hwnd) != FALSE;
+            visibleAfterSecond = IsWindowVisible(dialog.hwnd) != FALSE;
+        }),
+    }));
+    EXPECT_TRUE(hiddenAfterFirst);
+    EXPECT_TRUE(stillThereAfterSecond);
+    EXPECT_FALSE(visibleAfterSecond);
+}
+
 TEST(MainWindowBooks, PrintBookHandsTheDocumentToThePrintVerb) {
     testkit::VerbRecorder recorder;
     const std::string book = mainkit::AddBook("Work", {{"A", "x"}});
