@@ -121,6 +121,12 @@ void MainDialog::LayoutControls() {
         mainlayout::ComputeLayout(client.right, client.bottom, MapDialogHeight(10));
     for (const mainlayout::ControlPlace& place : layout.controls)
         MoveControl(place.id, place.x, place.y, place.width, place.height);
+    FitNoteColumn();
+}
+
+// The note list's one column fills the list's client width, which the vertical scroll bar
+// narrows once the list is longer than it is high.
+void MainDialog::FitNoteColumn() {
     RECT list;
     GetClientRect(GetDlgItem(hwnd, IDC_NOTE_LIST), &list);
     LVSetColumnWidth(IDC_NOTE_LIST, 0, list.right - 1);

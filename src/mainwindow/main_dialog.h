@@ -104,6 +104,7 @@ class MainDialog : public LKeyDialogBox {
     void SetWindowIcons();
     void RestorePlacement();
     void SetUpNoteList();
+    void FitNoteColumn();
     void SetNameFont();
     void AddToolTips();
     void StoreWindowRect(bool position);

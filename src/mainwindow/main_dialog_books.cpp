@@ -77,6 +77,7 @@ void MainDialog::InitItemsList() {
         item.pszText = const_cast<char*>(name.c_str());
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
+    FitNoteColumn();
     char book[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, book);
     BookList::SetCurrent(book);
