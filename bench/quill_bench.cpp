@@ -1,12 +1,14 @@
 // quill_bench CASE ARGS...: times one piece of Quillmark's own code on prepared data and prints
 // "seconds=<s>" (and what else the case measures) on one line. bench/run prepares the data,
 // repeats each case, runs the baselines beside it and prints the table.
+//   list FOLDER             listing the notes of FOLDER and choosing the next "New %d" name
 //   find FOLDER TEXT        the "Finding" scan over every note of FOLDER in list order
 //   print FOLDER            Print Book's document for every note of FOLDER
 //   extract SETUP FOLDER    extraction of a self-installing file into FOLDER
 #include "installer/extract.h"
 #include "notes/book_print.h"
 #include "notes/note_files.h"
+#include "notes/note_names.h"
 #include "notes/note_search.h"
 
 #include <windows.h>
@@ -42,12 +44,22 @@ std::vector<std::string> ListedNotes(const char* folder) {
     return names;
 }
 
+int List(const char* folder) {
+    LARGE_INTEGER start = Now();
+    std::vector<std::string> names = ListNotes(folder);
+    char name[LFile::kPathSize] = "";
+    bool free = FirstFreeNewNoteName(names, name);
+    std::printf("seconds=%.4f notes=%zu next=%s\n", SecondsSince(start), names.size(),
+                free ? name : "-");
+    return names.empty() ? 1 : 0;
+}
+
 int Find(const char* folder, const char* text) {
     std::vector<std::string> names = ListedNotes(folder);
     LARGE_INTEGER start = Now();
     int index = 0;
-    bool found = FindNoteContaining(folder, names, &index, text, false,
-                                    [](size_t, size_t) { return true; });
+    bool found =
+        FindNoteContaining(folder, names, &index, text, false, [](size_t, size_t) { return true; });
     std::printf("seconds=%.4f notes=%zu found=%d\n", SecondsSince(start), names.size(),
                 found ? index : -1);
     return found ? 0 : 1;
@@ -57,7 +69,8 @@ int Print(const char* folder) {
     std::vector<std::string> names = ListedNotes(folder);
     LARGE_INTEGER start = Now();
     char path[LFile::kPathSize];
-    bool written = WritePrintDocument(folder, names, true, [](size_t, size_t) {}, path);
+    bool written = WritePrintDocument(
+        folder, names, true, [](size_t, size_t) {}, path);
     std::printf("seconds=%.4f notes=%zu\n", SecondsSince(start), names.size());
     return written ? 0 : 1;
 }
@@ -84,10 +97,13 @@ int Extract(const char* setup, const char* folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "list") == 0) return List(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "find") == 0) return Find(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "print") == 0) return Print(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "extract") == 0) return Extract(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: quill_bench find FOLDER TEXT | print FOLDER | extract SETUP "
-                         "FOLDER\n");
+    std::fprintf(stderr,
+                 "usage: quill_bench list FOLDER | find FOLDER TEXT | print FOLDER | extract "
+                 "SETUP "
+                 "FOLDER\n");
     return 2;
 }
