@@ -1,5 +1,6 @@
 #include "testkit/verb_recorder.h"
 
+#include "testkit/gui.h"
 #include "testkit/testkit.h"
 
 #include <windows.h>
@@ -56,12 +57,7 @@ std::vector<std::string> VerbRecorder::Calls(size_t expected, unsigned timeoutMs
                 lines.push_back(line);
         }
         if (lines.size() >= expected || GetTickCount() - start >= timeoutMs) return lines;
-        // Keep this thread's windows responsive while the handlers run.
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        PumpPending(); // this thread's windows stay responsive while the handlers run
         Sleep(50);
     }
 }
