@@ -193,6 +193,9 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(reinterpret_cast<HDC>(wParam), kStatusBackground);
         SetTextColor(reinterpret_cast<HDC>(wParam), kStatusTextColour);
         return reinterpret_cast<INT_PTR>(GetStockObject(DKGRAY_BRUSH));
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) ReloadIfChangedOnDisk();
+        break;
     case WM_HOTKEY:
         CmOpen();
         return TRUE;
@@ -215,6 +218,8 @@ INT_PTR MainDialog::OnNotify(const NMHDR& header, LPARAM lParam) {
             ItemSelectionChanged();
             UpdateControls();
         }
+    } else if (header.idFrom == IDC_NOTE_LIST && header.code == NM_CLICK) {
+        ItemSelectionChanged(); // a click on the open note shows a change made elsewhere
     } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_LINK) {
         const auto* link = reinterpret_cast<const ENLINK*>(lParam);
         if (link->msg == WM_LBUTTONDOWN) OpenClickedLink(link->chrg.cpMin, link->chrg.cpMax);

@@ -5,6 +5,7 @@
 //   main_dialog.cpp           life cycle, window messages, timers and layout
 //   main_dialog_books.cpp     the book list, the note list and the note commands
 //   main_dialog_editor.cpp    loading, saving and renaming the open note; control states
+//   main_dialog_sync.cpp      the open note against its file: changes by others, conflict copies
 //   main_dialog_commands.cpp  the command table, menus and web links
 //   main_dialog_keys.cpp      keyboard shortcuts, note paging and Tab through note fields
 //   main_dialog_tools.cpp     book commands, properties, Find and Print Book
@@ -13,6 +14,7 @@
 #include "dialogs/lkey_dialog_box.h"
 #include "dialogs/lsplash_screen.h"
 #include "mainwindow/find_state.h"
+#include "notes/note_files.h"
 #include "platform/lfile.h"
 
 #include <string>
@@ -55,6 +57,8 @@ class MainDialog : public LKeyDialogBox {
     // pending so that the next save tries again.
     bool SaveData();
     bool SaveRichEditText();
+    // Shows the open note's text afresh when it is unedited and someone else changed its file.
+    void ReloadIfChangedOnDisk();
 
     // Books, their properties, Find and Print Book (main_dialog_tools.cpp).
     void CmBookNewLocal(bool diary);
@@ -126,6 +130,16 @@ class MainDialog : public LKeyDialogBox {
     void ReportSaveFailure();
     bool CanPrintNote() const;
     bool CanChangeNote() const;
+    bool HasOpenNote() const;
+    // The open note cannot be changed: its book or its file is read-only.
+    bool NoteLocked() const;
+
+    // The open note against its file on disk (main_dialog_sync.cpp).
+    void RememberNoteOnDisk();
+    bool ChangedOnDisk();
+    // Writes the open note's text into a conflict copy, which then is the open note.
+    bool SaveConflictCopy();
+    void ShowConflictCopy(const char* theirs, const char* ours);
 
     bool AskDiaryProperties();
     bool OpenNextNoteWithText();
@@ -143,6 +157,7 @@ class MainDialog : public LKeyDialogBox {
     enum class EditorState { Unset, Editable, ReadOnly };
     EditorState editorState_ = EditorState::Unset; // what the editor was last told
 
+    NoteStamp noteStamp_; // the open note's file as last loaded or saved
     bool logonStart_ = false;
     HFONT nameFont_ = nullptr;
     // The note whose failed save the user was told about, so that retries stay quiet.

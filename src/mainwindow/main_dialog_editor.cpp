@@ -90,10 +90,14 @@ void MainDialog::ItemSelectionChanged() {
         BuildNotePath(folder, name, path);
         SetSettingString(kSettings, "CurrentNote", name);
     }
-    if (lstrcmpiA(path, currentNote) == 0) return;
+    if (lstrcmpiA(path, currentNote) == 0) {
+        ReloadIfChangedOnDisk();
+        return;
+    }
     SaveData();
     lstrcpynA(currentNote, path, sizeof currentNote);
     ShowNoteName(name);
+    RememberNoteOnDisk(); // before loading: a change made meanwhile then counts as someone else's
     LoadRichEditText(path);
     textChanged = false;
 }
@@ -105,7 +109,17 @@ void MainDialog::ShowNoteName(const char* name) {
 }
 
 bool MainDialog::SaveData() {
-    if (currentNote[0] == '\0' || currentNote[0] == '-') return true;
+    if (!HasOpenNote()) return true;
+    if ((nameChanged || textChanged) && ChangedOnDisk()) {
+        // Someone else saved the note: edited text goes into a conflict copy; a rename alone
+        // takes their text along to the new name.
+        if (textChanged) {
+            nameChanged = false;
+            return SaveConflictCopy();
+        }
+        RememberNoteOnDisk();
+        LoadRichEditText(currentNote);
+    }
     if (nameChanged) {
         nameChanged = false;
         RenameCurrentNote();
@@ -125,7 +139,9 @@ bool MainDialog::SaveData() {
 }
 
 bool MainDialog::SaveRichEditText() {
-    return WriteNoteFile(currentNote, [this](void* file) { return StreamOut(file); });
+    if (!WriteNoteFile(currentNote, [this](void* file) { return StreamOut(file); })) return false;
+    RememberNoteOnDisk();
+    return true;
 }
 
 // Renames the open note to the name typed into the name field. The note's text always ends up
@@ -170,6 +186,7 @@ void MainDialog::RenameCurrentNote() {
         ShowNoteName(oldName);
     }
     textChanged = !outcome.textSaved;
+    if (outcome.textSaved) RememberNoteOnDisk();
 }
 
 // Tells the user once per note that its save failed, and tries again quietly every few seconds
@@ -196,18 +213,18 @@ bool MainDialog::CanPrintNote() const {
 }
 
 bool MainDialog::CanChangeNote() const {
-    return currentNote[0] != '\0' && !readOnly;
+    return currentNote[0] != '\0' && !NoteLocked();
 }
 
 void MainDialog::UpdateControls() {
     // The editor is only told when the state changes: each time it repaints it reports
     // EN_UPDATE, a command that runs this again, and so it would repaint for ever.
-    if (editorState_ != (readOnly ? EditorState::ReadOnly : EditorState::Editable)) {
-        editorState_ = readOnly ? EditorState::ReadOnly : EditorState::Editable;
+    const bool locked = NoteLocked();
+    if (editorState_ != (locked ? EditorState::ReadOnly : EditorState::Editable)) {
+        editorState_ = locked ? EditorState::ReadOnly : EditorState::Editable;
         HWND text = NoteText();
-        SendMessageA(text, EM_SETBKGNDCOLOR, 0,
-                     readOnly ? kReadOnlyBackground : kEditableBackground);
-        SendMessageA(text, EM_SETREADONLY, readOnly, 0);
+        SendMessageA(text, EM_SETBKGNDCOLOR, 0, locked ? kReadOnlyBackground : kEditableBackground);
+        SendMessageA(text, EM_SETREADONLY, locked, 0);
     }
     EnableControl(IDC_NOTE_NEW, !readOnly);
     EnableMenuCommand(IDM_NOTE_NEW, !readOnly);

@@ -102,20 +102,36 @@ void DeleteNotes(const char* folder, const std::vector<std::string>& names) {
     }
 }
 
-bool WriteNoteFile(const char* path, const NoteTextWriter& write) {
-    // The text goes into a file beside the note and replaces the note only once it is written
-    // whole, so a failure or a crash while writing leaves the previous text on disk.
+namespace {
+
+// Writes the text into a file beside path and moves it to path only once it is written whole, so
+// a failure or a crash while writing leaves the previous text on disk. The move replaces an
+// existing file only with replace. noSideFile is set when no file could be made beside path.
+bool WriteBeside(const char* path, const NoteTextWriter& write, bool replace, bool* noSideFile) {
     char folder[LFile::kPathSize];
     LFile::_GetFolderFromPath(folder, path);
     char temporary[LFile::kPathSize];
     HANDLE file = CreateSaveFile(folder, temporary);
-    if (file == INVALID_HANDLE_VALUE) return WriteInPlace(path, write);
+    // A book folder someone removed while its note was open is made again for the note's text.
+    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND &&
+        CreateDirectoryA(folder, nullptr))
+        file = CreateSaveFile(folder, temporary);
+    *noSideFile = file == INVALID_HANDLE_VALUE;
+    if (*noSideFile) return false;
     bool written = write(file) && FlushFileBuffers(file);
     CloseHandle(file);
-    if (written && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (written && MoveFileExA(temporary, path, flags)) return true;
     DeleteFileA(temporary);
     return false;
+}
+
+} // namespace
+
+bool WriteNoteFile(const char* path, const NoteTextWriter& write) {
+    bool noSideFile = false;
+    if (WriteBeside(path, write, true, &noSideFile)) return true;
+    return noSideFile && WriteInPlace(path, write);
 }
 
 bool SaveNoteText(const char* path, const char* text, size_t length) {
@@ -162,4 +178,44 @@ RenameOutcome RenameNote(const char* oldPath, const char* typedName, const NoteT
     else if (!sameFile)
         DeleteFileA(newPath);
     return KeepOldName(outcome, RenameResult::Failed, oldPath, write);
+}
+
+bool operator==(const NoteStamp& a, const NoteStamp& b) {
+    return a.exists == b.exists && a.size == b.size && a.written == b.written;
+}
+
+NoteStamp ReadNoteStamp(const char* path) {
+    NoteStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return stamp;
+    stamp.exists = true;
+    stamp.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written = (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime;
+    stamp.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return stamp;
+}
+
+bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copyPath) {
+    char folder[LFile::kPathSize];
+    char name[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, path);
+    LFile::_GetFileTitleFromPath(name, path);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const ConflictTime when = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        char copyName[LFile::kPathSize];
+        if (!ConflictCopyName(folder, name, when, attempt, copyName) ||
+            !BuildNotePath(folder, copyName, copyPath))
+            return false;
+        if (LFile::FileExists(copyPath)) continue;
+        bool noSideFile = false;
+        if (WriteBeside(copyPath, write, false, &noSideFile)) return true;
+        // Only a copy that appeared meanwhile is worth another name.
+        if (noSideFile || !LFile::FileExists(copyPath)) return false;
+    }
+    return false;
 }

@@ -23,6 +23,24 @@ using NoteTextWriter = std::function<bool(void* file)>;
 bool WriteNoteFile(const char* path, const NoteTextWriter& write);
 bool SaveNoteText(const char* path, const char* text, size_t length);
 
+// What a note file looked like on disk, to tell whether someone else has written it since:
+// its size and last write time (exists false when there is no such file).
+struct NoteStamp {
+    bool exists = false;
+    unsigned long long size = 0;
+    unsigned long long written = 0;
+    bool readOnly = false;
+};
+bool operator==(const NoteStamp& a, const NoteStamp& b);
+inline bool operator!=(const NoteStamp& a, const NoteStamp& b) {
+    return !(a == b);
+}
+NoteStamp ReadNoteStamp(const char* path);
+
+// Writes the text of the note at path into a new conflict copy beside it (see ConflictCopyName),
+// never replacing a file. True with the copy's path in copyPath (260 bytes).
+bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copyPath);
+
 enum class RenameResult {
     NotRenamed, // no name left after cleaning: nothing done, nothing written
     Renamed,    // the text is in the file of the new name; the old file is gone

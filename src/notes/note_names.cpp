@@ -2,6 +2,7 @@
 
 #include "platform/lfile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -88,4 +89,21 @@ bool IsReservedDeviceName(const char* name) {
     }
     return length == 4 && (EqualNoCase(name, "COM", 3) || EqualNoCase(name, "LPT", 3)) &&
            name[3] >= '1' && name[3] <= '9';
+}
+
+bool ConflictCopyName(const char* folder, const char* name, const ConflictTime& when, int attempt,
+                      char* copyName) {
+    char suffix[64];
+    int length = std::snprintf(suffix, sizeof suffix, " (conflict copy %04d-%02d-%02d %02d.%02d)",
+                               when.year, when.month, when.day, when.hour, when.minute);
+    if (attempt > 1) std::snprintf(suffix + length, sizeof suffix - length, " %d", attempt);
+    // The room the folder, its separator and ".txt" leave for the name and the suffix.
+    size_t folderLength = std::strlen(folder);
+    size_t separator = folderLength > 0 && !LFile::IsSeparator(folder[folderLength - 1]) ? 1 : 0;
+    size_t used = folderLength + separator + std::strlen(suffix) + 4;
+    if (used + 1 > LFile::kMaxPath) return false;
+    size_t keep = std::min(std::strlen(name), LFile::kMaxPath - used);
+    if (keep == 0) return false;
+    std::snprintf(copyName, LFile::kPathSize, "%.*s%s", static_cast<int>(keep), name, suffix);
+    return true;
 }

@@ -27,3 +27,13 @@ bool CleanNoteName(const char* typed, char* name);
 // Whether a name stands for a device rather than a file (CON, PRN, AUX, NUL, COM1..9, LPT1..9,
 // in any case, also followed by spaces or an extension).
 bool IsReservedDeviceName(const char* name);
+
+// The name of the copy that keeps the user's text when someone else saved the note meanwhile:
+// "<name> (conflict copy YYYY-MM-DD HH.MM)", with " 2", " 3"... added for attempt 2, 3...
+// The note name is shortened so that the copy's path in folder fits 259 characters; false when
+// not even one character of it would fit.
+struct ConflictTime {
+    int year, month, day, hour, minute;
+};
+bool ConflictCopyName(const char* folder, const char* name, const ConflictTime& when, int attempt,
+                      char* copyName);

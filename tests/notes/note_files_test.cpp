@@ -55,7 +55,10 @@ TEST(NoteFiles, WritingAndDeleting) {
     EXPECT_EQ("a\r\nb", ReadFileBytes(path));
     EXPECT_TRUE(SaveNoteText(path.c_str(), "", 0));
     EXPECT_EQ("", ReadFileBytes(path));
-    EXPECT_FALSE(SaveNoteText(ScratchPath("missing\\n.txt").c_str(), "a", 1));
+    // A removed book folder is made again for its note; a folder whose parent is gone is not.
+    EXPECT_TRUE(SaveNoteText(ScratchPath("gone\\n.txt").c_str(), "a", 1));
+    EXPECT_EQ("a", ReadFileBytes(ScratchPath("gone\\n.txt")));
+    EXPECT_FALSE(SaveNoteText(ScratchPath("missing\\deeper\\n.txt").c_str(), "a", 1));
 
     ASSERT_TRUE(WriteFileBytes(ScratchPath("m.txt"), "m"));
     ASSERT_TRUE(WriteFileBytes(ScratchPath("keep.txt"), "k"));
@@ -84,6 +87,33 @@ TEST(NoteFiles, AFailedSaveKeepsThePreviousTextWhole) {
         << "a file of the failed save was left behind";
     EXPECT_EQ("<missing>", ReadFileBytes(ScratchPath("CON.txt")));
     EXPECT_FALSE(SaveNoteText(ScratchPath("CON.txt").c_str(), "x", 1));
+}
+
+TEST(NoteFiles, ConflictCopyNeverReplacesAFile) {
+    const std::string path = ScratchPath("Plan.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "theirs"));
+    char first[LFile::kPathSize], second[LFile::kPathSize];
+    auto write = [](const char* text) {
+        return [text](void* file) {
+            DWORD written;
+            return WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written,
+                             nullptr) != 0;
+        };
+    };
+    ASSERT_TRUE(WriteConflictCopy(path.c_str(), write("one"), first));
+    ASSERT_TRUE(WriteConflictCopy(path.c_str(), write("two"), second));
+    EXPECT_STRNE(first, second);
+    EXPECT_EQ("theirs", ReadFileBytes(path));
+    EXPECT_EQ("one", ReadFileBytes(first));
+    EXPECT_EQ("two", ReadFileBytes(second));
+    EXPECT_EQ(0u, std::string(first).find(ScratchPath("Plan (conflict copy ")));
+
+    NoteStamp before = ReadNoteStamp(path.c_str());
+    EXPECT_TRUE(before.exists);
+    EXPECT_EQ(6u, before.size);
+    ASSERT_TRUE(WriteFileBytes(path, "theirs, longer"));
+    EXPECT_NE(before, ReadNoteStamp(path.c_str()));
+    EXPECT_FALSE(ReadNoteStamp(ScratchPath("none.txt").c_str()).exists);
 }
 
 TEST(NoteRename, NewNameTakesTheText) {

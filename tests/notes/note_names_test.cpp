@@ -111,3 +111,25 @@ TEST(DeviceNames, ReservedNamesInAnyCaseWithSpacesOrExtension) {
 }
 
 } // namespace
+
+TEST(ConflictCopyName, DatedNameNumberedFromTheSecondAndCutToFitThePath) {
+    const ConflictTime when = {2026, 3, 7, 9, 5};
+    Out name;
+    ASSERT_TRUE(ConflictCopyName("C:\\Notes", "Plan", when, 1, name.get()));
+    EXPECT_EQ("Plan (conflict copy 2026-03-07 09.05)", name.str());
+    ASSERT_TRUE(ConflictCopyName("C:\\Notes\\", "Plan", when, 12, name.get()));
+    EXPECT_EQ("Plan (conflict copy 2026-03-07 09.05) 12", name.str());
+
+    // The note name gives way so that folder, name and ".txt" come to exactly 259 characters.
+    const std::string folder = "C:\\" + std::string(180, 'f');
+    const std::string longName(200, 'n');
+    ASSERT_TRUE(ConflictCopyName(folder.c_str(), longName.c_str(), when, 1, name.get()));
+    Out path;
+    EXPECT_TRUE(BuildNotePath(folder.c_str(), name.get(), path.get()));
+    EXPECT_EQ(259u, path.str().size());
+    const std::string suffix = " (conflict copy 2026-03-07 09.05)";
+    EXPECT_EQ(name.str().size() - suffix.size(), name.str().find(suffix));
+
+    const std::string fullFolder = "C:\\" + std::string(220, 'f');
+    EXPECT_FALSE(ConflictCopyName(fullFolder.c_str(), "Plan", when, 1, name.get()));
+}
