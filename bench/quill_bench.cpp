@@ -5,17 +5,28 @@
 //   find FOLDER TEXT        the "Finding" scan over every note of FOLDER in list order
 //   print FOLDER            Print Book's document for every note of FOLDER
 //   extract SETUP FOLDER    extraction of a self-installing file into FOLDER
+//   startup QMARK BOOK      qmark.exe started with BOOK (a folder) the current book, until its
+//                           window is idle with the book listed and its first note open
+//   switch QMARK FROM TO    the same program started on book FROM, then switched to book TO
+// and the least any Windows program does for the same work, the floor the platform sets:
+//   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
+//   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
 #include "installer/extract.h"
 #include "notes/book_print.h"
 #include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "notes/note_search.h"
+#include "notes/book_list.h"
+#include "resources/resource.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -75,6 +86,140 @@ int Print(const char* folder) {
     return written ? 0 : 1;
 }
 
+int ReadEach(const char* folder, size_t count) {
+    std::vector<std::string> names = ListedNotes(folder);
+    if (count < names.size()) names.resize(count);
+    std::vector<char> buffer(1 << 20);
+    LARGE_INTEGER start = Now();
+    unsigned long long bytes = 0;
+    for (const std::string& name : names) {
+        char path[LFile::kPathSize];
+        BuildNotePath(folder, name.c_str(), path);
+        HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD read = 0;
+        ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr);
+        CloseHandle(file);
+        bytes += read;
+    }
+    std::printf("seconds=%.4f notes=%zu bytes=%llu\n", SecondsSince(start), names.size(), bytes);
+    return bytes > 0 ? 0 : 1;
+}
+
+int Copy(const char* from, const char* to, DWORD chunk) {
+    std::vector<char> buffer(chunk);
+    LARGE_INTEGER start = Now();
+    HANDLE source = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE destination =
+        CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD read = 0, written = 0;
+    while (ReadFile(source, buffer.data(), chunk, &read, nullptr) && read > 0)
+        WriteFile(destination, buffer.data(), read, &written, nullptr);
+    CloseHandle(source);
+    CloseHandle(destination);
+    std::printf("seconds=%.4f\n", SecondsSince(start));
+    return 0;
+}
+
+// The running program's main window and what it shows.
+struct ProgramWindow {
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+
+    HWND Item(int id) const { return GetDlgItem(window, id); }
+    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(Item(id), message, wParam, lParam);
+    }
+    // Listed notes count expected, the first one open, and the window answering messages.
+    bool Shows(LRESULT notes) const {
+        DWORD_PTR answer = 0;
+        return Send(IDC_NOTE_LIST, LVM_GETITEMCOUNT) == notes &&
+               Send(IDC_NOTE_TEXT, WM_GETTEXTLENGTH) > 0 &&
+               SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0;
+    }
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
+    auto* program = reinterpret_cast<ProgramWindow*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != program->process.dwProcessId || GetDlgItem(window, IDC_NOTE_LIST) == nullptr)
+        return TRUE;
+    program->window = window;
+    return FALSE;
+}
+
+// Only the books given, the current one first.
+void PrepareBooks(const std::vector<const char*>& folders) {
+    while (BookList::Count() > 0)
+        BookList::RemoveBook(BookList::Count() - 1);
+    for (size_t i = folders.size(); i-- > 0;)
+        BookList::AddBook(folders[i], false);
+}
+
+// Starts program and waits until its window shows notes notes with the first open.
+bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    char commandLine[LFile::kPathSize + 2];
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\"", program);
+    if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started->process))
+        return false;
+    WaitForInputIdle(started->process.hProcess, 30000);
+    const DWORD deadline = GetTickCount() + 30000;
+    while (GetTickCount() < deadline) {
+        if (started->window == nullptr)
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(started));
+        if (started->window != nullptr && started->Shows(notes)) return true;
+        Sleep(1);
+    }
+    return false;
+}
+
+void EndProgram(ProgramWindow& program) {
+    if (program.window != nullptr) PostMessageA(program.window, WM_COMMAND, IDM_EXIT, 0);
+    if (WaitForSingleObject(program.process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(program.process.hProcess, 1);
+    CloseHandle(program.process.hProcess);
+    CloseHandle(program.process.hThread);
+}
+
+int StartUp(const char* program, const char* book) {
+    PrepareBooks({book});
+    const LRESULT notes = static_cast<LRESULT>(ListNotes(book).size());
+    ProgramWindow started;
+    LARGE_INTEGER start = Now();
+    bool shown = StartProgram(program, notes, &started);
+    double seconds = SecondsSince(start);
+    EndProgram(started);
+    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    return shown ? 0 : 1;
+}
+
+int Switch(const char* program, const char* from, const char* to) {
+    PrepareBooks({from, to});
+    ProgramWindow started;
+    if (!StartProgram(program, static_cast<LRESULT>(ListNotes(from).size()), &started)) {
+        EndProgram(started);
+        return 1;
+    }
+    const LRESULT notes = static_cast<LRESULT>(ListNotes(to).size());
+    // The book list is sorted by name; the other book is the one not selected.
+    const LRESULT target = started.Send(IDC_BOOK_LIST, CB_GETCURSEL) == 0 ? 1 : 0;
+    LARGE_INTEGER start = Now();
+    started.Send(IDC_BOOK_LIST, CB_SETCURSEL, target);
+    SendMessageA(started.window, WM_COMMAND, MAKEWPARAM(IDC_BOOK_LIST, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(started.Item(IDC_BOOK_LIST)));
+    RedrawWindow(started.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    bool shown = started.Shows(notes);
+    double seconds = SecondsSince(start);
+    EndProgram(started);
+    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    return shown ? 0 : 1;
+}
+
 struct NoProgress : ExtractProgress {
     void ShowFileName(const char*) override {}
     void ShowProgress(double) override {}
@@ -101,9 +246,13 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "find") == 0) return Find(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "print") == 0) return Print(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "extract") == 0) return Extract(argv[2], argv[3]);
-    std::fprintf(stderr,
-                 "usage: quill_bench list FOLDER | find FOLDER TEXT | print FOLDER | extract "
-                 "SETUP "
-                 "FOLDER\n");
+    if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return StartUp(argv[2], argv[3]);
+    if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
+        return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);
+    if (argc == 5 && std::strcmp(argv[1], "copy") == 0)
+        return Copy(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10));
+    std::fprintf(stderr, "usage: quill_bench list|find|print|extract|startup|switch|read|copy ... "
+                         "(see the top of quill_bench.cpp)\n");
     return 2;
 }

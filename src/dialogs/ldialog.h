@@ -45,8 +45,11 @@ class LDialog {
     // Makes item the only selected and focused one; -1 or an index past the end clears both.
     void LVSetSelection(int id, int item);
     // Registers control id as a tool of the dialog's tooltip window, which is created on first use
-    // into toolTips; the owner destroys that window when it goes away.
+    // into toolTips; the owner destroys that window when it goes away. The tips show when the
+    // dialog's message loop passes the mouse messages on with RelayToolTipEvent.
     void AddTool(HWND& toolTips, int id, const char* text);
+    static void RelayToolTipEvent(HWND toolTips, HWND window, UINT message, WPARAM wParam,
+                                  LPARAM lParam);
 
     // The dialog's window while it exists, null otherwise.
     HWND hwnd = nullptr;

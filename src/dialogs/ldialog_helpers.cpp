@@ -74,13 +74,26 @@ void LDialog::LVSetColumnWidth(int id, int column, int width) {
 }
 
 void LDialog::LVSetSelection(int id, int item) {
-    int count = static_cast<int>(SendDlgItemMessageA(hwnd, id, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        LVITEMA state = {};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = i == item ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-        SendDlgItemMessageA(hwnd, id, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
-    }
+    // Index -1 changes every item in one message, however long the list.
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(&state));
+    const LRESULT count = SendDlgItemMessageA(hwnd, id, LVM_GETITEMCOUNT, 0, 0);
+    if (item < 0 || item >= count) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(hwnd, id, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+}
+
+void LDialog::RelayToolTipEvent(HWND toolTips, HWND window, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
+    if (toolTips == nullptr || message < WM_MOUSEFIRST || message > WM_MOUSELAST) return;
+    MSG relayed = {};
+    relayed.hwnd = window;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    SendMessageA(toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void LDialog::AddTool(HWND& toolTips, int id, const char* text) {
@@ -96,7 +109,10 @@ void LDialog::AddTool(HWND& toolTips, int id, const char* text) {
     // The first layout of TOOLINFOA, without its later lParam member.
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // Not subclassed: a subclassed control pays for a property look-up on every message it gets,
+    // a round trip to the window server under Wine, which made filling a long note list take
+    // seconds. The dialog relays the mouse messages instead (RelayToolTipEvent).
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = hwnd;
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd, id));
     tool.lpszText = const_cast<char*>(text);

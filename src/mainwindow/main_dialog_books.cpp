@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -67,16 +68,26 @@ void MainDialog::RefreshReadOnly() {
 
 void MainDialog::InitItemsList() {
     HWND list = GetDlgItem(hwnd, IDC_NOTE_LIST);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
-    for (const std::string& name : ListNotes(folder)) {
+    std::vector<std::string> names = ListNotes(folder);
+    // The list sorts itself. Given in descending order each note goes to the top after one
+    // comparison: a list that walks down from the top to find an item's place (as Wine's does)
+    // would otherwise compare every note with all before it, minutes for 10,000 notes. Nothing
+    // is drawn until the list is full: a visible list redraws on every insertion.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return lstrcmpiA(a.c_str(), b.c_str()) > 0;
+    });
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (const std::string& name : names) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = 0x7FFFFFFF;
         item.pszText = const_cast<char*>(name.c_str());
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
     FitNoteColumn();
     char book[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, book);

@@ -32,7 +32,8 @@ std::string EditorChars(HWND editor) {
 
 } // namespace
 
-bool MainDialog::FilterMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
+bool MainDialog::FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    RelayToolTipEvent(toolTips, window, message, wParam, lParam);
     if (message != WM_KEYDOWN) return false;
     const bool shift = IsHeld(VK_SHIFT);
     int command = 0;

@@ -9,6 +9,8 @@
 #include "testkit/gui.h"
 #include "testkit/testkit.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -223,6 +225,34 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
         }),
     }));
     EXPECT_FALSE(shot.empty());
+}
+
+TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
+    mainkit::AddBook("Work", {{"Alpha", "a"}});
+    HWND tipTool = nullptr;
+    char tipText[100] = "";
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([](MainDialog& dialog) {
+            DestroyWindow(dialog.splash.hwnd);
+            HWND list = mainkit::Control(dialog, IDC_NOTE_LIST);
+            RECT rect;
+            GetWindowRect(list, &rect);
+            POINT point = {(rect.left + rect.right) / 2, rect.bottom - 10};
+            SetCursorPos(point.x, point.y);
+            ScreenToClient(list, &point);
+            PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        }),
+        WaitFor([](MainDialog& dialog) { return IsWindowVisible(dialog.toolTips) != 0; }),
+        Do([&](MainDialog& dialog) {
+            TOOLINFOA tool = {};
+            tool.cbSize = TTTOOLINFOA_V1_SIZE;
+            tool.lpszText = tipText;
+            SendMessageA(dialog.toolTips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            tipTool = reinterpret_cast<HWND>(tool.uId);
+            EXPECT_EQ(mainkit::Control(dialog, IDC_NOTE_LIST), tipTool);
+        }),
+    }));
+    EXPECT_STREQ("List of notes in this book. Click on a note to view it.", tipText);
 }
 
 } // namespace
