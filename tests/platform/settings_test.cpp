@@ -109,6 +109,24 @@ TEST(Settings, OtherValueTypesAreReadAsTheirRawBytes) {
     EXPECT_EQ("<default>", Read("Unterminated"));
 }
 
+TEST(Settings, DwordValuesReadAsTheirNumber) {
+    StoreRaw("Width", REG_DWORD, std::string("\x14\x02\0\0", 4));
+    EXPECT_EQ(532, GetSettingInt(kSection, "Width", 0));
+    StoreRaw("Minus", REG_DWORD, std::string("\xFF\xFF\xFF\xFF", 4));
+    EXPECT_EQ(-1, GetSettingInt(kSection, "Minus", 0));
+    StoreRaw("Off", REG_DWORD, std::string(4, '\0'));
+    EXPECT_FALSE(GetSettingBool(kSection, "Off", true)); // raw bytes would read as empty
+    EXPECT_EQ(0, GetSettingInt(kSection, "Off", 9));
+    StoreRaw("On", REG_DWORD, std::string("\x02\0\0\0", 4));
+    EXPECT_TRUE(GetSettingBool(kSection, "On", false));
+    StoreRaw("List", REG_MULTI_SZ,
+             std::string("12\0"
+                         "34\0\0",
+                         7));
+    EXPECT_EQ(12, GetSettingInt(kSection, "List", 0));
+    EXPECT_EQ("12", Read("List"));
+}
+
 TEST(Settings, DeleteRemovesOnlyTheNamedValue) {
     SetSettingString(kSection, "A", "a");
     SetSettingString(kSection, "B", "b");
