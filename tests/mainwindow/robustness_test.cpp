@@ -81,8 +81,8 @@ TEST(DamagedSettings, StartUpListsTheBooksOpensTheNoteAndPlacesTheWindow) {
 }
 
 // A name that makes a note path of 259 characters is taken; one more character is refused with
-// a message and the note keeps its name and text. New Note in a book too deep for any note file
-// says so instead of saving under a cut name.
+// a message and the note keeps its name and text. A book too deep for any note file lists no
+// note beyond the bound, and New Note there says so instead of saving under a cut name.
 TEST(PathBound, NotePathsUpTo259CharactersAndNoMore) {
     const std::string book = mainkit::AddBook("B", {{"A", "a"}});
     const size_t room = 259 - book.size() - 1 - 4;
@@ -90,6 +90,12 @@ TEST(PathBound, NotePathsUpTo259CharactersAndNoMore) {
     const std::string deep =
         testkit::ScratchPath(std::string(250 - testkit::Scratch().size() - 1, 'd'));
     ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    // Made by another program: a note the program could only reach through a cut path.
+    const std::string beyond = "\\\\?\\" + deep + "\\A note beyond the bound.txt";
+    HANDLE file = CreateFileW(std::wstring(beyond.begin(), beyond.end()).c_str(), GENERIC_WRITE, 0,
+                              nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    CloseHandle(file);
     BookList::AddBook(deep.c_str(), false);
     BookList::SetCurrent("B");
 
@@ -131,7 +137,7 @@ TEST(PathBound, NotePathsUpTo259CharactersAndNoMore) {
         while (FindNextFileA(search, &found));
         FindClose(search);
     }
-    EXPECT_EQ(0, entries);
+    EXPECT_EQ(1, entries); // only the note beyond the bound
 }
 
 } // namespace
