@@ -20,13 +20,8 @@ using testkit::DialogScript;
 using testkit::ReadFileBytes;
 
 void StoreRaw(const char* section, const char* name, DWORD type, const std::string& bytes) {
-    const std::string path = std::string("Software\\Velmora\\Quillmark\\") + section;
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
-    RegCloseKey(key);
+    const std::string key = std::string("Software\\Velmora\\Quillmark\\") + section;
+    ASSERT_TRUE(testkit::WriteMachineValue(key.c_str(), name, type, bytes));
 }
 
 TEST(DamagedSettings, StartUpListsTheBooksOpensTheNoteAndPlacesTheWindow) {

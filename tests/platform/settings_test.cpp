@@ -14,13 +14,7 @@ const char kSection[] = "Settings";
 const char kSectionKey[] = "Software\\Velmora\\Quillmark\\Settings";
 
 void StoreRaw(const char* name, DWORD type, const std::string& bytes) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSectionKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())));
-    RegCloseKey(key);
+    ASSERT_TRUE(testkit::WriteMachineValue(kSectionKey, name, type, bytes));
 }
 
 std::string Read(const char* name, const char* def = "<default>") {
