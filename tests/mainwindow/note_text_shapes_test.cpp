@@ -41,7 +41,7 @@ TEST(NoteTextShapes, NulBytesAndSingleCharacterLineEndsKeepTheWholeText) {
     steps.push_back(Do([](MainDialog& dialog) { mainkit::SelectOnly(dialog, 3); }));
     steps.push_back(Do([](MainDialog& dialog) { mainkit::SelectOnly(dialog, 0); }));
     EXPECT_TRUE(mainkit::RunMainWindow(steps));
-    // A NUL byte cannot stand in the editor's text: it shows, and is saved, as a blank.
+    // A NUL byte shows, and is saved after an edit, as a blank.
     EXPECT_EQ("Xbefore after\r\nend ", ReadFileBytes(NotePath(book, "A Nul")));
     EXPECT_EQ("Xone\r\ntwo\r\n\r\nfour\r\n", ReadFileBytes(NotePath(book, "B Cr")));
     EXPECT_EQ("Xone\r\ntwo\r\n\r\nfour\r\n", ReadFileBytes(NotePath(book, "C Lf")));
