@@ -7,6 +7,9 @@
 
 namespace {
 
+// How long the uninstaller's temporary copy waits for the uninstaller that started it to end.
+const unsigned long kHandOverWaitMs = 10000;
+
 // The installer window as the extraction's progress display.
 class WindowProgress : public ExtractProgress {
   public:
@@ -73,8 +76,12 @@ UninstallDialog::UninstallDialog(const char* title, int argumentCount)
 
 int UninstallDialog::MainFunction() {
     // The copy in the program folder cannot remove the folder it runs from: a copy in the
-    // temporary folder does the work.
-    if (argumentCount_ < 2 && StartUninstallerCopy(ownPath)) return true;
+    // temporary folder does the work. Only one uninstaller at a time goes on; one started while
+    // another is at work ends quietly, and the temporary copy waits for its starter to end.
+    const bool handedOver = argumentCount_ >= 2;
+    UninstallTurn turn(handedOver ? kHandOverWaitMs : 0);
+    if (!turn.held()) return true;
+    if (!handedOver && StartUninstallerCopy(ownPath)) return true;
     if (PumpMessages()) return false;
     Sleep(250);
     if (MessageBoxA(hwnd, "Are you sure you want to remove Quillmark from this computer?",

@@ -45,6 +45,43 @@ void FinalizeInstallation(const char* programFolder) {
     WinExec(program, SW_SHOWNORMAL);
 }
 
+UninstallTurn::UninstallTurn(unsigned long waitMs)
+    : mutex_(CreateMutexA(nullptr, FALSE, "Velmora.Quillmark.Uninstall")) {
+    if (mutex_ == nullptr) {
+        held_ = true; // without the mutex the uninstaller works as it always did
+        return;
+    }
+    const DWORD start = GetTickCount();
+    for (;;) {
+        // Messages are handled while waiting: the uninstaller that started this one holds its
+        // turn until this one takes input (WinExec waits for that).
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        const DWORD elapsed = GetTickCount() - start;
+        const DWORD result = MsgWaitForMultipleObjects(
+            1, &mutex_, FALSE, elapsed < waitMs ? waitMs - elapsed : 0, QS_ALLINPUT);
+        // An uninstaller that ended without giving up its turn leaves it abandoned, not taken.
+        if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED_0) {
+            held_ = true;
+            return;
+        }
+        if (result != WAIT_OBJECT_0 + 1) return; // out of time
+    }
+}
+
+UninstallTurn::~UninstallTurn() {
+    if (mutex_ == nullptr) return;
+    if (held_) ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+}
+
 bool StartUninstallerCopy(const char* ownPath) {
     char temp[LFile::kPathSize];
     DWORD length = GetTempPathA(sizeof temp, temp);

@@ -16,7 +16,7 @@ void Inform(HWND owner, const char* text, const char* caption) {
     MessageBoxA(owner, text, caption, MB_OK | MB_ICONINFORMATION);
 }
 
-enum class NameCheck { Usable, Empty, Cancelled, Taken, NoFolder };
+enum class NameCheck { Usable, Empty, Cancelled, Taken, TooLong, NoFolder };
 
 // One try of the new local book's name: the entry box, then the checks, in the order the user
 // meets them. On Usable, folder holds the created (or existing) book folder.
@@ -30,8 +30,10 @@ NameCheck TryLocalBookName(HWND owner, bool diary, char* text, char* folder) {
         if (!properties.Open(owner, MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES)))
             return NameCheck::Cancelled;
     }
-    GetDataFolderPath(nullptr, folder);
-    LFile::FilePathCat(folder, name);
+    char dataFolder[LFile::kPathSize];
+    GetDataFolderPath(nullptr, dataFolder);
+    // A cut path would make a book of another name than the one typed.
+    if (!BuildBookFolderPath(dataFolder, name, folder)) return NameCheck::TooLong;
     char bookName[LFile::kPathSize];
     BookNameFromFolder(folder, bookName);
     if (BookList::BookNameExists(bookName)) return NameCheck::Taken;
@@ -64,6 +66,12 @@ bool AskNewLocalBook(HWND owner, bool diary, char* folderOut) {
                    "The book cannot be created because another book with the same name already "
                    "exists. Please try another name.",
                    "Book Name Exists");
+            break;
+        case NameCheck::TooLong:
+            Inform(owner,
+                   "The book cannot be created because the path of its folder would be longer "
+                   "than 259 characters. Please try a shorter name.",
+                   "Name Invalid");
             break;
         case NameCheck::NoFolder:
             Inform(owner,

@@ -148,6 +148,15 @@ void MainDialog::CmNoteNew() {
     }
     char name[LFile::kPathSize];
     if (!FirstFreeNewNoteName(NoteNames(false), name)) return;
+    // A note whose path would be cut would be saved under another name than the one listed.
+    char path[LFile::kPathSize];
+    if (!BuildNotePath(folder, name, path)) {
+        MessageBoxA(hwnd,
+                    "The note cannot be created because the path of the book's folder is too "
+                    "long for a note file.",
+                    "New Note", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = 0x7FFFFFFF;

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -39,6 +40,10 @@ DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count,
     if (read > 1 && read == static_cast<DWORD>(count) && buffer[read - 1] == '\r' &&
         SetFilePointer(stream->file, -1, nullptr, FILE_CURRENT) != INVALID_SET_FILE_POINTER)
         --read;
+    // A NUL byte has no place in a note's plain text, and an editor that ends the stream there
+    // would cut the note at the next save: it is shown, and saved after an edit, as a blank,
+    // so the rest of the note is always kept.
+    std::replace(buffer, buffer + read, '\0', ' ');
     *done = static_cast<LONG>(read);
     return 0;
 }

@@ -39,6 +39,28 @@ void WriteDefaultBook(int record, const char* folderName) {
     WriteBookRecord(record, folder, false);
 }
 
+bool HasFolderValue(int record) {
+    char folder[LFile::kPathSize];
+    GetSettingString(BookList::kSection, ValueName(record, kFolderValue).text, kAbsent, folder);
+    return std::strcmp(folder, kAbsent) != 0;
+}
+
+// A count no larger than this is taken as stored; records missing below it list as books
+// without a folder.
+constexpr int kTrustedCount = 100;
+
+// The stored count, cut back to the last record that has a folder once a run of kTrustedCount
+// records in a row has none: a count far beyond the records present (a damaged or hand-edited
+// value) must not make every reader walk through millions of missing records.
+int CountOfPresentRecords(int stored) {
+    if (stored <= kTrustedCount) return stored;
+    int last = 0;
+    for (int record = 1; record <= stored && record - last <= kTrustedCount; ++record) {
+        if (HasFolderValue(record)) last = record;
+    }
+    return last;
+}
+
 void MoveValue(int from, int to, int value) {
     char text[LFile::kPathSize];
     GetSettingString(BookList::kSection, ValueName(from, value).text, kAbsent, text);
@@ -52,7 +74,7 @@ void MoveValue(int from, int to, int value) {
 
 int BookList::Count() {
     int count = GetSettingInt(kSection, "Count", 0);
-    return count > 0 ? count : 0;
+    return count > 0 ? CountOfPresentRecords(count) : 0;
 }
 
 void BookList::GetFolder(int index, char* folder) {

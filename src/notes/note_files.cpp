@@ -87,8 +87,10 @@ std::vector<std::string> ListNotes(const char* folder) {
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         char name[LFile::kPathSize];
+        char path[LFile::kPathSize];
+        // A file whose path would be cut could be neither opened nor saved as that note.
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            NoteNameFromFileName(found.cFileName, name))
+            NoteNameFromFileName(found.cFileName, name) && BuildNotePath(folder, name, path))
             names.emplace_back(name);
     } while (FindNextFileA(search, &found));
     FindClose(search);

@@ -8,7 +8,8 @@
 #include <vector>
 
 // The names of the notes in folder (its "*.txt" files, cut at the last "."), in the order the
-// file system lists them. A missing folder has no notes.
+// file system lists them; a file whose path is longer than 259 characters is left out. A
+// missing folder has no notes.
 std::vector<std::string> ListNotes(const char* folder);
 
 // Deletes the files of the named notes of folder; failures are ignored.

@@ -35,6 +35,14 @@ int NewNoteNumber(const std::string& name) {
     return number;
 }
 
+// Whether folder, a separator where needed, name and an extension of extensionLength
+// characters make a path of at most 259 characters.
+bool PathFits(const char* folder, const char* name, size_t extensionLength) {
+    size_t folderLength = std::strlen(folder);
+    size_t separator = folderLength > 0 && !LFile::IsSeparator(folder[folderLength - 1]) ? 1 : 0;
+    return folderLength + separator + std::strlen(name) + extensionLength <= LFile::kMaxPath;
+}
+
 } // namespace
 
 void BookNameFromFolder(const char* folder, char* name) {
@@ -51,11 +59,14 @@ bool NoteNameFromFileName(const char* fileName, char* name) {
 
 bool BuildNotePath(const char* folder, const char* name, char* path) {
     std::snprintf(path, LFile::kPathSize, "%s", folder);
-    bool folderFits = std::strlen(folder) < LFile::kPathSize;
     LFile::FilePathCatExt(path, name, ".txt");
-    size_t folderLength = std::strlen(folder);
-    size_t separator = folderLength > 0 && !LFile::IsSeparator(folder[folderLength - 1]) ? 1 : 0;
-    return folderFits && folderLength + separator + std::strlen(name) + 4 <= LFile::kMaxPath;
+    return PathFits(folder, name, 4);
+}
+
+bool BuildBookFolderPath(const char* dataFolder, const char* name, char* folder) {
+    std::snprintf(folder, LFile::kPathSize, "%s", dataFolder);
+    LFile::FilePathCat(folder, name);
+    return PathFits(dataFolder, name, 0);
 }
 
 bool FirstFreeNewNoteName(const std::vector<std::string>& existing, char* name) {

@@ -16,6 +16,10 @@ bool NoteNameFromFileName(const char* fileName, char* name);
 // characters; the result tells whether it fits whole.
 bool BuildNotePath(const char* folder, const char* name, char* path);
 
+// A new local book's folder: dataFolder, "\" (unless it ends in a separator) and name, cut at
+// 259 characters; the result tells whether it fits whole.
+bool BuildBookFolderPath(const char* dataFolder, const char* name, char* folder);
+
 // The first of "New 1" .. "New 9999" that no existing name equals, ignoring case.
 // False when all are taken.
 bool FirstFreeNewNoteName(const std::vector<std::string>& existing, char* name);

@@ -15,29 +15,43 @@ void FormatSectionPath(char* path, const char* section) {
     std::snprintf(path, kSettingsKeyPathSize, "%s\\%s", kSettingsKey, section);
 }
 
-} // namespace
-
-void GetSettingString(const char* section, const char* name, const char* def, char* out) {
+// Reads the value into out (kReadLimit bytes) as GetSettingString does, and its type into type.
+// False when the section or value is missing or the value is too long.
+bool QueryValue(const char* section, const char* name, char* out, DWORD* type) {
     char path[kSettingsKeyPathSize];
     FormatSectionPath(path, section);
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-        out[0] = '\0';
-        DWORD size = kReadLimit;
-        LONG result =
-            RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(out), &size);
-        RegCloseKey(key);
-        if (result == ERROR_SUCCESS) {
-            // Raw bytes of a non-string value carry no terminator: add one, and treat a value
-            // that fills all 260 bytes without one as too long.
-            if (size < kReadLimit) {
-                out[size] = '\0';
-                return;
-            }
-            if (out[kReadLimit - 1] == '\0') return;
-        }
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    std::memset(out, 0, kReadLimit);
+    DWORD size = kReadLimit;
+    LONG result = RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(out), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return false;
+    // Raw bytes of a non-string value carry no terminator: add one, and treat a value that fills
+    // all 260 bytes without one as too long.
+    if (size < kReadLimit) {
+        out[size] = '\0';
+        return true;
     }
-    lstrcpynA(out, def, kReadLimit);
+    return out[kReadLimit - 1] == '\0';
+}
+
+// A number stored as REG_DWORD (by hand or by a policy script, never by the program) reads as
+// that number: its raw bytes are no decimal text and would read as 0.
+bool DwordNumber(DWORD type, const char* raw, int* number) {
+    if (type != REG_DWORD) return false;
+    DWORD value;
+    std::memcpy(&value, raw, sizeof value);
+    *number = static_cast<int>(value);
+    return true;
+}
+
+} // namespace
+
+void GetSettingString(const char* section, const char* name, const char* def, char* out) {
+    DWORD type;
+    if (!QueryValue(section, name, out, &type)) lstrcpynA(out, def, kReadLimit);
 }
 
 long SetSettingString(const char* section, const char* name, const char* text) {
@@ -65,7 +79,10 @@ void DeleteSetting(const char* section, const char* name) {
 
 int GetSettingInt(const char* section, const char* name, int def) {
     char text[kReadLimit];
-    GetSettingString(section, name, "", text);
+    DWORD type = REG_SZ;
+    if (!QueryValue(section, name, text, &type)) return def;
+    int number;
+    if (DwordNumber(type, text, &number)) return number;
     return SettingTextToInt(text, def);
 }
 
@@ -77,7 +94,10 @@ long SetSettingInt(const char* section, const char* name, int value) {
 
 bool GetSettingBool(const char* section, const char* name, bool def) {
     char text[kReadLimit];
-    GetSettingString(section, name, "", text);
+    DWORD type = REG_SZ;
+    if (!QueryValue(section, name, text, &type)) return def;
+    int number;
+    if (DwordNumber(type, text, &number)) return number != 0;
     return SettingTextToBool(text, def);
 }
 

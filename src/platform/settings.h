@@ -10,6 +10,8 @@ void GetSettingString(const char* section, const char* name, const char* def, ch
 // Returns 0, or the error code of creating or opening the section (then nothing is stored).
 long SetSettingString(const char* section, const char* name, const char* text);
 void DeleteSetting(const char* section, const char* name);
+// Numbers and flags are read from the stored text; a REG_DWORD value reads as its number
+// (a flag: set unless 0).
 int GetSettingInt(const char* section, const char* name, int def);
 long SetSettingInt(const char* section, const char* name, int value);
 bool GetSettingBool(const char* section, const char* name, bool def);

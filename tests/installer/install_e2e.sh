@@ -75,11 +75,18 @@ check "Shift+F8 brings the hidden window back" "$WINE" "$answer" 10000 "Quillmar
 sleep 2
 check "Exit with the hot key on leaves the logon value" [ -n "$(reg_value 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' QuillmarkRun)" ]
 
-# Uninstall: uninst.exe hands over to a copy in the temporary folder, which asks (Yes is 6).
+# Uninstall, started twice at once: uninst.exe hands over to a copy in the temporary folder,
+# which asks (Yes is 6); the second uninstaller ends without asking.
 "$WINE" "$program_win\\uninst.exe" </dev/null >/dev/null 2>&1 &
+first=$!
+"$WINE" "$program_win\\uninst.exe" </dev/null >/dev/null 2>&1 &
+second=$!
 check "removal question answered" "$WINE" "$answer" 30000 "Uninstall Quillmark" click:6
 for _ in $(seq 100); do [ -e "$program" ] || break; sleep 0.1; done
 check "program folder removed" test ! -e "$program"
+check "asked only once" bash -c "! \"\$WINE\" \"$answer\" 3000 'Uninstall Quillmark' >/dev/null 2>&1"
+for _ in $(seq 100); do kill -0 $first 2>/dev/null || kill -0 $second 2>/dev/null || break; sleep 0.1; done
+check "both uninstallers ended" bash -c "! kill -0 $first 2>/dev/null && ! kill -0 $second 2>/dev/null"
 check "shortcuts removed" test ! -e "$programs/Quillmark" -a ! -e "$desktop/Quillmark.lnk"
 check "uninstall entry removed" bash -c "! \"\$WINE\" reg query '$uninstall' >/dev/null 2>&1"
 check "book count reset" [ "$(reg_value 'HKLM\Software\Velmora\Quillmark\Books' Count)" = "0" ]

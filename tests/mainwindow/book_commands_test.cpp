@@ -61,6 +61,20 @@ TEST_F(BookCommands, AnEmptyNameIsAskedAgainWithTheTextKeptAndAnExistingFolderIs
     EXPECT_EQ(0, BookList::Count()); // adding the book is the caller's
 }
 
+TEST_F(BookCommands, AFolderPathOver259CharactersIsRefusedNotCut) {
+    const size_t room = 259 - testkit::Scratch().size() - 1;
+    const std::string longest(room, 'b');
+    DialogScript script(
+        {Name((longest + "b").c_str()), DialogScript::Press(IDOK), Name(longest.c_str())});
+    char folder[260] = "";
+    EXPECT_TRUE(AskNewLocalBook(nullptr, false, folder));
+    EXPECT_EQ(ScratchPath(longest), folder);
+    EXPECT_EQ(259u, std::string(folder).size());
+    ASSERT_EQ(3u, script.seen().size());
+    EXPECT_EQ("Name Invalid", script.seen()[1].caption);
+    EXPECT_NE(std::string::npos, script.seen()[1].text.find("longer than 259 characters"));
+}
+
 TEST_F(BookCommands, ANameTakenInOtherLetterCaseIsRefusedAndCancelCreatesNothing) {
     CreateDirectoryA(ScratchPath("Recipes").c_str(), nullptr);
     BookList::AddBook(ScratchPath("Recipes").c_str(), false);

@@ -65,6 +65,33 @@ TEST(BookList, CountIsZeroUnlessAPositiveNumberIsStored) {
     EXPECT_EQ(2, BookList::Count());
 }
 
+TEST(BookList, CountFarBeyondTheRecordsEndsAtTheLastRecordPresent) {
+    SetBook(1, "C:\\One", nullptr, nullptr);
+    SetBook(3, "C:\\Three", "1", nullptr); // record 2 missing: listed without a folder
+    for (const char* stored : {"2000000000", "100000"}) {
+        SetSettingString("Books", "Count", stored);
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(3, BookList::Count()) << stored;
+        EXPECT_EQ(4, BookList::FindCurrentBookIndex("C:\\Elsewhere"));
+        EXPECT_FALSE(BookList::BookNameExists("Elsewhere"));
+        EXPECT_LT(GetTickCount() - start, 2000u) << stored;
+    }
+    BookList::AddBook("C:\\Four", false);
+    EXPECT_EQ("4", Value("Count"));
+    EXPECT_EQ("C:\\Four", Value("Book4"));
+
+    SetSettingString("Books", "Count", "2000000000");
+    BookList::RemoveBook(0);
+    EXPECT_EQ("3", Value("Count"));
+    EXPECT_EQ("<absent>", Value("Book1"));
+    EXPECT_EQ("C:\\Three", Value("Book2"));
+    EXPECT_EQ("1", Value("Book2ReadOnly"));
+    EXPECT_EQ("C:\\Four", Value("Book3"));
+
+    SetSettingInt("Books", "Count", 100); // a count this small is taken as stored
+    EXPECT_EQ(100, BookList::Count());
+}
+
 TEST(BookList, FirstUseDefaultsAndTheDiaryStep) {
     SetSettingString("Folders", "PhoneBook", "C:\\Q\\PhoneBook");
     SetSettingString("Folders", "Useful Web Links", "C:\\Q\\Useful Web Links");

@@ -75,6 +75,17 @@ TEST(NotePath, FolderNameAndTxtUpTo259Characters) {
     }
 }
 
+TEST(BookFolderPath, DataFolderAndNameUpTo259Characters) {
+    Out path;
+    EXPECT_TRUE(BuildBookFolderPath("C:\\Data\\", "Work", path.get()));
+    EXPECT_EQ("C:\\Data\\Work", path.str());
+    const std::string data = "C:\\" + std::string(247, 'f'); // 250 characters
+    EXPECT_TRUE(BuildBookFolderPath(data.c_str(), "12345678", path.get()));
+    EXPECT_EQ(259u, path.str().size());
+    EXPECT_FALSE(BuildBookFolderPath(data.c_str(), "123456789", path.get()));
+    EXPECT_EQ(259u, path.str().size());
+}
+
 TEST(NewNoteName, FirstFreeNumberIgnoringCase) {
     EXPECT_EQ("New 1", NewName({}));
     EXPECT_EQ("New 2", NewName({"New 1", "New 3"}));

@@ -14,13 +14,7 @@ const char kSection[] = "Settings";
 const char kSectionKey[] = "Software\\Velmora\\Quillmark\\Settings";
 
 void StoreRaw(const char* name, DWORD type, const std::string& bytes) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSectionKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())));
-    RegCloseKey(key);
+    ASSERT_TRUE(testkit::WriteMachineValue(kSectionKey, name, type, bytes));
 }
 
 std::string Read(const char* name, const char* def = "<default>") {
@@ -107,6 +101,24 @@ TEST(Settings, OtherValueTypesAreReadAsTheirRawBytes) {
     // 260 bytes with no terminator must not be read as a 260-character text.
     StoreRaw("Unterminated", REG_BINARY, std::string(260, 'u'));
     EXPECT_EQ("<default>", Read("Unterminated"));
+}
+
+TEST(Settings, DwordValuesReadAsTheirNumber) {
+    StoreRaw("Width", REG_DWORD, std::string("\x14\x02\0\0", 4));
+    EXPECT_EQ(532, GetSettingInt(kSection, "Width", 0));
+    StoreRaw("Minus", REG_DWORD, std::string("\xFF\xFF\xFF\xFF", 4));
+    EXPECT_EQ(-1, GetSettingInt(kSection, "Minus", 0));
+    StoreRaw("Off", REG_DWORD, std::string(4, '\0'));
+    EXPECT_FALSE(GetSettingBool(kSection, "Off", true)); // raw bytes would read as empty
+    EXPECT_EQ(0, GetSettingInt(kSection, "Off", 9));
+    StoreRaw("On", REG_DWORD, std::string("\x02\0\0\0", 4));
+    EXPECT_TRUE(GetSettingBool(kSection, "On", false));
+    StoreRaw("List", REG_MULTI_SZ,
+             std::string("12\0"
+                         "34\0\0",
+                         7));
+    EXPECT_EQ(12, GetSettingInt(kSection, "List", 0));
+    EXPECT_EQ("12", Read("List"));
 }
 
 TEST(Settings, DeleteRemovesOnlyTheNamedValue) {

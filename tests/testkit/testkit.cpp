@@ -110,4 +110,16 @@ bool ReadMachineValue(const char* key, const char* name, std::string* bytes, uns
     return result == ERROR_SUCCESS;
 }
 
+bool WriteMachineValue(const char* key, const char* name, unsigned long type,
+                       const std::string& bytes) {
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG result = RegSetValueExA(handle, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                 static_cast<DWORD>(bytes.size()));
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS;
+}
+
 } // namespace testkit

@@ -25,4 +25,9 @@ void ResetProgramSettings();
 bool ReadMachineValue(const char* key, const char* name, std::string* bytes,
                       unsigned long* type = nullptr);
 
+// Stores these bytes as a value of the given registry type below HKLM, making the key if needed;
+// false when it cannot be written.
+bool WriteMachineValue(const char* key, const char* name, unsigned long type,
+                       const std::string& bytes);
+
 } // namespace testkit
