@@ -8,6 +8,7 @@
 //   startup QMARK BOOK      qmark.exe started with BOOK (a folder) the current book, until its
 //                           window is idle with the book listed and its first note open
 //   switch QMARK FROM TO    the same program started on book FROM, then switched to book TO
+//   startup-plain           this program started again with a plain window ("idle"), until idle
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
 //   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
@@ -131,20 +132,23 @@ struct ProgramWindow {
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(Item(id), message, wParam, lParam);
     }
-    // Listed notes count expected, the first one open, and the window answering messages.
+    // Listed notes count expected, the first one open, and the window answering messages; a
+    // plain window (notes -1) only answering.
     bool Shows(LRESULT notes) const {
         DWORD_PTR answer = 0;
-        return Send(IDC_NOTE_LIST, LVM_GETITEMCOUNT) == notes &&
-               Send(IDC_NOTE_TEXT, WM_GETTEXTLENGTH) > 0 &&
+        return (notes < 0 || (Send(IDC_NOTE_LIST, LVM_GETITEMCOUNT) == notes &&
+                              Send(IDC_NOTE_TEXT, WM_GETTEXTLENGTH) > 0)) &&
                SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0;
     }
+    bool plain = false;
 };
 
 BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
     auto* program = reinterpret_cast<ProgramWindow*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process != program->process.dwProcessId || GetDlgItem(window, IDC_NOTE_LIST) == nullptr)
+    if (process != program->process.dwProcessId || !IsWindowVisible(window) ||
+        (!program->plain && GetDlgItem(window, IDC_NOTE_LIST) == nullptr))
         return TRUE;
     program->window = window;
     return FALSE;
@@ -159,11 +163,13 @@ void PrepareBooks(const std::vector<const char*>& folders) {
 }
 
 // Starts program and waits until its window shows notes notes with the first open.
-bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started) {
+bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started,
+                  const char* argument = "") {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    char commandLine[LFile::kPathSize + 2];
-    std::snprintf(commandLine, sizeof commandLine, "\"%s\"", program);
+    char commandLine[LFile::kPathSize + 40];
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", program, argument);
+    started->plain = notes < 0;
     if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started->process))
         return false;
@@ -179,7 +185,8 @@ bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started) {
 }
 
 void EndProgram(ProgramWindow& program) {
-    if (program.window != nullptr) PostMessageA(program.window, WM_COMMAND, IDM_EXIT, 0);
+    if (program.window != nullptr)
+        PostMessageA(program.window, program.plain ? WM_CLOSE : WM_COMMAND, IDM_EXIT, 0);
     if (WaitForSingleObject(program.process.hProcess, 10000) != WAIT_OBJECT_0)
         TerminateProcess(program.process.hProcess, 1);
     CloseHandle(program.process.hProcess);
@@ -196,6 +203,30 @@ int StartUp(const char* program, const char* book) {
     EndProgram(started);
     std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
     return shown ? 0 : 1;
+}
+
+// The floor of start-up: this program started again with a plain window ("idle").
+int StartUpPlain() {
+    char self[LFile::kPathSize];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    ProgramWindow started;
+    LARGE_INTEGER start = Now();
+    bool shown = StartProgram(self, -1, &started, "idle");
+    double seconds = SecondsSince(start);
+    EndProgram(started);
+    std::printf("seconds=%.4f shown=%d\n", seconds, shown);
+    return shown ? 0 : 1;
+}
+
+int Idle() {
+    HWND window = CreateWindowA("STATIC", "quill_bench idle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    MSG message;
+    while (IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
 }
 
 int Switch(const char* program, const char* from, const char* to) {
@@ -247,6 +278,8 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "print") == 0) return Print(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "extract") == 0) return Extract(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return StartUp(argv[2], argv[3]);
+    if (argc == 2 && std::strcmp(argv[1], "startup-plain") == 0) return StartUpPlain();
+    if (argc == 2 && std::strcmp(argv[1], "idle") == 0) return Idle();
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
         return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);

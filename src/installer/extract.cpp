@@ -26,24 +26,36 @@ bool ReadTrailer(HANDLE file, int rowCount, PayloadTrailer* trailer) {
            SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
 }
 
-// Copies one row; returns false when the user cancelled during it.
+// The bytes read and written at a time. Progress and the cancel check still come every
+// kExtractChunk bytes; a ReadFile and a WriteFile for each 4,096 bytes cost a quarter of a
+// second per 64 MB under Wine, where a copy in large blocks takes a tenth.
+constexpr DWORD kCopyBlock = 1 << 20;
+
+// Copies one row through block; returns false when the user cancelled during it. A cancel
+// writes the row up to the chunk after which it came.
 bool CopyRow(HANDLE source, HANDLE destination, int32_t size, uint64_t total, uint64_t* done,
-             uint32_t* checksum, ExtractProgress& progress) {
-    unsigned char buffer[kExtractChunk];
-    for (int64_t remaining = size; remaining > 0; remaining -= kExtractChunk) {
-        DWORD wanted = remaining < kExtractChunk ? static_cast<DWORD>(remaining) : kExtractChunk;
+             uint32_t* checksum, ExtractProgress& progress, std::vector<unsigned char>& block) {
+    for (int64_t remaining = size; remaining > 0;) {
+        DWORD wanted = remaining < kCopyBlock ? static_cast<DWORD>(remaining) : kCopyBlock;
         DWORD read = 0;
-        if (!ReadFile(source, buffer, wanted, &read, nullptr)) read = 0;
-        if (read > 0) {
-            *checksum -= AddToChecksum(0, buffer, read);
-            if (destination != INVALID_HANDLE_VALUE) {
-                DWORD written = 0;
-                WriteFile(destination, buffer, read, &written, nullptr);
-            }
-            *done += read;
+        if (!ReadFile(source, block.data(), wanted, &read, nullptr) || read == 0)
+            return !progress.Cancelled(); // cut short: the checksum tells
+        DWORD taken = 0;
+        bool cancelled = false;
+        while (taken < read && !cancelled) {
+            DWORD chunk = read - taken < kExtractChunk ? read - taken : kExtractChunk;
+            *checksum -= AddToChecksum(0, block.data() + taken, chunk);
+            taken += chunk;
+            *done += chunk;
             progress.ShowProgress(static_cast<double>(*done) / static_cast<double>(total));
+            cancelled = progress.Cancelled();
         }
-        if (progress.Cancelled()) return false;
+        if (destination != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            WriteFile(destination, block.data(), taken, &written, nullptr);
+        }
+        if (cancelled) return false;
+        remaining -= read;
     }
     return true;
 }
@@ -64,6 +76,7 @@ ExtractResult ExtractPayload(const char* ownPath, const char* programFolder,
     uint32_t checksum = trailer.checksum;
     uint64_t done = 0;
     bool cancelled = false;
+    std::vector<unsigned char> block(kCopyBlock);
     for (int row = 0; row < rowCount && !cancelled; ++row) {
         if (trailer.sizes[row] <= 0) continue;
         progress.ShowFileName(table[row].fileName);
@@ -72,7 +85,7 @@ ExtractResult ExtractPayload(const char* ownPath, const char* programFolder,
         HANDLE destination = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                          FILE_ATTRIBUTE_NORMAL, nullptr);
         cancelled = !CopyRow(source, destination, trailer.sizes[row], trailer.total, &done,
-                             &checksum, progress);
+                             &checksum, progress, block);
         if (destination != INVALID_HANDLE_VALUE) CloseHandle(destination);
     }
     CloseHandle(source);

@@ -89,6 +89,23 @@ TEST_F(ExtractTest, CancelStopsAfterTheCurrentChunk) {
               Extract(BuildPayload({std::string(20000, 'P'), "help", "tmpl", "top"})));
     EXPECT_EQ(4096u, Installed("prog.exe").size());
     EXPECT_EQ("<missing>", Installed("help.hlp"));
+
+    // Past the first of the large blocks the file is read in, the count still holds.
+    progress = RecordedProgress();
+    progress.cancelAfterChunks = 300;
+    std::string big(3 << 20, 'B');
+    big[1228799] = 'E';
+    EXPECT_EQ(ExtractResult::Cancelled, Extract(BuildPayload({big, "help", "tmpl", "top"})));
+    EXPECT_EQ(big.substr(0, 300 * 4096), Installed("prog.exe"));
+}
+
+TEST_F(ExtractTest, RowsLongerThanOneReadArriveWhole) {
+    std::string big(2621440 + 7, 'x');
+    for (size_t i = 0; i < big.size(); i += 4093)
+        big[i] = static_cast<char>('a' + i % 26);
+    ASSERT_EQ(ExtractResult::Done, Extract(BuildPayload({big, "help", "tmpl", "top"})));
+    EXPECT_TRUE(Installed("prog.exe") == big);
+    EXPECT_EQ(641u + 3u, progress.fractions.size()); // 2,621,447 bytes in chunks of 4,096
 }
 
 TEST_F(ExtractTest, TamperedTrailerWritesNothing) {
