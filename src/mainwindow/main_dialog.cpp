@@ -108,7 +108,7 @@ void MainDialog::AddToolTips() {
     AddTool(toolTips, IDC_BOOK_LIST, "Current book. Pull down the list to select another book.");
     AddTool(toolTips, IDC_NOTE_LIST, "List of notes in this book. Click on a note to view it.");
     AddTool(toolTips, IDC_NOTE_NAME, "Note name. Type here to change its name.");
-    AddTool(toolTips, IDC_NOTE_TEXT, "Type note here.");
+    AddTool(toolTips, IDC_NOTE_TEXT, kNoteTextTip);
     AddTool(toolTips, IDC_NOTE_NEW, "Add New Note (Ctrl+N)");
     AddTool(toolTips, IDC_NOTE_DELETE, "Delete Note (Ctrl+Del)");
     AddTool(toolTips, IDC_STATUS_LINK, "Click here");

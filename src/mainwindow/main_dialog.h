@@ -100,6 +100,7 @@ class MainDialog : public LKeyDialogBox {
     static constexpr const char* kSettings = "Settings";
     static constexpr UINT_PTR kStatusTimer = 1;
     static constexpr UINT_PTR kSaveTimer = 2;
+    static constexpr const char* kNoteTextTip = "Type note here.";
 
     // (Re)starts the save delay: the open note is saved five seconds from now.
     void StartSaveTimer();
@@ -124,6 +125,8 @@ class MainDialog : public LKeyDialogBox {
 
     // The editor pane.
     HWND NoteText();
+    HWND RenewNoteText();
+    void ShowEditorState(HWND text);
     bool StreamOut(void* file);
     void RenameCurrentNote();
     void ShowNoteName(const char* name);

@@ -92,12 +92,12 @@ void MainDialog::ReloadIfChangedOnDisk() {
         }
         return;
     }
-    HWND text = NoteText();
     CHARRANGE selection;
-    SendMessageA(text, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    LRESULT firstLine = SendMessageA(text, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageA(NoteText(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    LRESULT firstLine = SendMessageA(NoteText(), EM_GETFIRSTVISIBLELINE, 0, 0);
     noteStamp_ = now;
     LoadRichEditText(currentNote);
+    HWND text = NoteText();
     SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(text, EM_LINESCROLL, 0,
                  firstLine - SendMessageA(text, EM_GETFIRSTVISIBLELINE, 0, 0));
