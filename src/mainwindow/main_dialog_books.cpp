@@ -12,10 +12,32 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace {
 
 const char kTemplateFile[] = "template._txt";
+
+// Sorts names into descending order ignoring case, the order lstrcmpiA gives. Each name's sort
+// key is made once, so that the sort compares bytes instead of comparing two names afresh at
+// each of its 130,000 comparisons for 10,000 notes (a tenth of a second under Wine).
+void SortDescending(std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) {
+        int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(),
+                                -1, nullptr, 0);
+        std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+        if (size > 0)
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
+                         reinterpret_cast<char*>(&key[0]), size);
+        keyed.emplace_back(std::move(key), std::move(name));
+    }
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        names[i] = std::move(keyed[i].second);
+}
 
 } // namespace
 
@@ -75,9 +97,7 @@ void MainDialog::InitItemsList() {
     // comparison: a list that walks down from the top to find an item's place (as Wine's does)
     // would otherwise compare every note with all before it, minutes for 10,000 notes. Nothing
     // is drawn until the list is full: a visible list redraws on every insertion.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return lstrcmpiA(a.c_str(), b.c_str()) > 0;
-    });
+    SortDescending(names);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     for (const std::string& name : names) {

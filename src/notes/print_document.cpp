@@ -3,24 +3,20 @@
 #include <cstring>
 
 void AppendRtfText(std::string& out, const char* text, size_t length) {
+    size_t plain = 0; // start of the run of characters copied as they are
     for (size_t i = 0; i < length; ++i) {
         const char c = text[i];
-        switch (c) {
-        case '\n':
+        if (c != '\n' && c != '\r' && c != '\\' && c != '{' && c != '}') continue;
+        out.append(text + plain, i - plain);
+        plain = i + 1;
+        if (c == '\n') {
             out += "\\par\n";
-            break;
-        case '\r':
-            break;
-        case '\\':
-        case '{':
-        case '}':
+        } else if (c != '\r') {
             out += '\\';
-            out += c;
-            break;
-        default:
             out += c;
         }
     }
+    out.append(text + plain, length - plain);
 }
 
 void AppendPrintHeader(std::string& out) {
