@@ -3,6 +3,7 @@
 #include "platform/lfile.h"
 
 #include <cstdio>
+#include <cstring>
 #include <strings.h>
 
 const InstalledFile kInstalledFiles[] = {
@@ -66,7 +67,22 @@ void WritePayloadTrailer(const int32_t* sizes, int rowCount, uint32_t checksum,
 }
 
 uint32_t AddToChecksum(uint32_t sum, const unsigned char* bytes, size_t count) {
-    for (size_t i = 0; i < count; ++i)
+    // Eight bytes at a time: the bytes of each word go into four 16-bit lanes, which cannot
+    // overflow within 128 words (128 x 2 x 255 < 65,536); after each run the lanes are folded
+    // into sum. A byte at a time took half the time of extracting a 64 MB payload.
+    const uint64_t kEvenBytes = 0x00FF00FF00FF00FFull;
+    size_t i = 0;
+    while (count - i >= 8) {
+        uint64_t lanes = 0;
+        for (int run = 0; run < 128 && count - i >= 8; ++run, i += 8) {
+            uint64_t word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            lanes += (word & kEvenBytes) + ((word >> 8) & kEvenBytes);
+        }
+        lanes = (lanes & 0x0000FFFF0000FFFFull) + ((lanes >> 16) & 0x0000FFFF0000FFFFull);
+        sum += static_cast<uint32_t>((lanes & 0xFFFFFFFFull) + (lanes >> 32));
+    }
+    for (; i < count; ++i)
         sum += bytes[i];
     return sum;
 }

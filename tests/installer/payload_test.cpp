@@ -120,6 +120,20 @@ TEST(PayloadChecksumTest, CatchesAChangedByteButNotAnExchange) {
     std::swap(exchanged[0], exchanged[5]);
     EXPECT_EQ(sum, AddToChecksum(0, exchanged.data(), exchanged.size()));
     EXPECT_EQ(254u, AddToChecksum(0xFFFFFFFF, bytes.data() + 2, 1)); // modulo 2^32
+
+    // Word-wise summing gives the byte sum for every length and alignment, all bytes 0xFF
+    // included (the largest a lane takes).
+    std::vector<unsigned char> ones(5000, 0xFF);
+    for (size_t start : {0u, 1u, 7u})
+        for (size_t count : {0u, 7u, 8u, 1023u, 1024u, 1025u, 4993u})
+            EXPECT_EQ(static_cast<uint32_t>(0xFFu * count) + 5u,
+                      AddToChecksum(5, ones.data() + start, count))
+                << start << " " << count;
+    std::vector<unsigned char> mixed(3001);
+    uint32_t byByte = 0;
+    for (size_t i = 0; i < mixed.size(); ++i)
+        byByte += mixed[i] = static_cast<unsigned char>(i * 131 + (i >> 3));
+    EXPECT_EQ(byByte, AddToChecksum(0, mixed.data(), mixed.size()));
 }
 
 std::string Slurp(const std::string& path) {
