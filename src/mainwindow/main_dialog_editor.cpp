@@ -75,11 +75,13 @@ HWND MainDialog::RenewNoteText() {
     MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
     char kind[64];
     GetClassNameA(old, kind, sizeof kind);
-    HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), kind, "",
-                                 static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)), place.left,
-                                 place.top, place.right - place.left, place.bottom - place.top,
-                                 hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NOTE_TEXT)),
-                                 ProgramInstance(), nullptr);
+    // The editor hides its scroll bar, clearing the style bit, while the text fits: the new one
+    // asks for it again.
+    HWND fresh = CreateWindowExA(
+        static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), kind, "",
+        static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) | WS_VSCROLL, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NOTE_TEXT)), ProgramInstance(), nullptr);
     if (fresh == nullptr) return old; // the old control stays and empties the slow way
     SendMessageA(fresh, WM_SETFONT, SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); // tab order

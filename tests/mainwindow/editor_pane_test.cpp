@@ -217,4 +217,21 @@ TEST(NoteControls, ReadOnlyBookGreysAndLocksTheEditor) {
     EXPECT_EQ("no edits", ReadFileBytes(NotePath(book, "Rules")));
 }
 
+TEST(NoteControls, LongNoteOpenedAfterAShortOneHasItsScrollBar) {
+    std::string lines;
+    for (int i = 0; i < 200; ++i)
+        lines += "line\r\n";
+    mainkit::AddBook("Work", {{"Long", lines}, {"Short", "s"}});
+    SetSettingString("Settings", "CurrentNote", "Short");
+    bool scrollBar = false;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([](MainDialog& dialog) { mainkit::SelectOnly(dialog, 0); }),
+        Do([&](MainDialog& dialog) {
+            scrollBar = (GetWindowLongA(mainkit::Control(dialog, IDC_NOTE_TEXT), GWL_STYLE) &
+                         WS_VSCROLL) != 0;
+        }),
+    }));
+    EXPECT_TRUE(scrollBar);
+}
+
 } // namespace
