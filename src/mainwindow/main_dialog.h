@@ -128,6 +128,13 @@ class MainDialog : public LKeyDialogBox {
     HWND RenewNoteText();
     void ShowEditorState(HWND text);
     bool StreamOut(void* file);
+    // The editor's text as a note writer, for saving, renaming and conflict copies.
+    NoteTextWriter EditorWriter() {
+        return [this](void* file) { return StreamOut(file); };
+    }
+    // The owner of the window's messages: none while the window is being destroyed, so that the
+    // message stands on its own.
+    HWND MessageOwner() { return IsWindowVisible(hwnd) ? hwnd : nullptr; }
     void RenameCurrentNote();
     void ShowNoteName(const char* name);
     void ReportSaveFailure();

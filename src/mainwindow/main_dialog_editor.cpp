@@ -187,7 +187,7 @@ bool MainDialog::SaveData() {
 }
 
 bool MainDialog::SaveRichEditText() {
-    if (!WriteNoteFile(currentNote, [this](void* file) { return StreamOut(file); })) return false;
+    if (!WriteNoteFile(currentNote, EditorWriter())) return false;
     RememberNoteOnDisk();
     return true;
 }
@@ -198,8 +198,7 @@ bool MainDialog::SaveRichEditText() {
 void MainDialog::RenameCurrentNote() {
     char typed[LFile::kPathSize];
     GetControlText(IDC_NOTE_NAME, typed);
-    RenameOutcome outcome =
-        RenameNote(currentNote, typed, [this](void* file) { return StreamOut(file); });
+    RenameOutcome outcome = RenameNote(currentNote, typed, EditorWriter());
     if (outcome.result == RenameResult::NotRenamed) return;
     char oldName[LFile::kPathSize];
     LFile::_GetFileTitleFromPath(oldName, currentNote);
@@ -251,9 +250,7 @@ void MainDialog::ReportSaveFailure() {
                   "may be full, or another program may be using the file.\r\n\r\nWhile the note "
                   "stays open, Quillmark tries again every few seconds.",
                   name);
-    // While the window is being destroyed the message stands on its own.
-    MessageBoxA(IsWindowVisible(hwnd) ? hwnd : nullptr, message, "Save Note",
-                MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(MessageOwner(), message, "Save Note", MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool MainDialog::CanPrintNote() const {

@@ -34,8 +34,7 @@ bool MainDialog::ChangedOnDisk() {
 
 bool MainDialog::SaveConflictCopy() {
     char copyPath[LFile::kPathSize];
-    if (!WriteConflictCopy(
-            currentNote, [this](void* file) { return StreamOut(file); }, copyPath)) {
+    if (!WriteConflictCopy(currentNote, EditorWriter(), copyPath)) {
         ReportSaveFailure();
         return false;
     }
@@ -56,9 +55,7 @@ bool MainDialog::SaveConflictCopy() {
                   "Their text is kept in \"%s\". Your text is saved beside it as the note "
                   "\"%s\".",
                   theirs, theirs, ours);
-    // While the window is being destroyed the message stands on its own.
-    MessageBoxA(IsWindowVisible(hwnd) ? hwnd : nullptr, message, "Note Changed",
-                MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(MessageOwner(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
