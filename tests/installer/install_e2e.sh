@@ -13,12 +13,22 @@ failures=0
 check() { # description, command...
   local what=$1
   shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); return 1; fi
 }
 ends_with() { [ "$(tail -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = "$2" ]; }
 reg_value() { "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
 win_to_unix() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 link_target() { lnkinfo "$1" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p'; }
+# What a missing or wrong shortcut leaves to see: where the shell folders point, which shortcut
+# files exist anywhere in the prefix, and what Wine said while the installer made them.
+show_shortcuts() {
+  echo "  Desktop (HKCU): $(reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Desktop)"
+  echo "  Common Desktop (HKLM): $(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Desktop') -> $desktop"
+  ls -la "$desktop" 2>&1 | sed 's/^/  /'
+  find -L "$prefix/drive_c" -maxdepth 7 -iname '*.lnk' 2>/dev/null | sed 's/^/  found: /'
+  lnkinfo "$desktop/Quillmark.lnk" 2>&1 | sed -n '1,20p' | sed 's/^/  /'
+  grep -iE 'shortcut|lnk|desktop|err:' "$build/e2e/setup.log" 2>/dev/null | head -40 | sed 's/^/  wine: /'
+}
 
 rm -rf "$build/e2e"
 "$harness/make-prefix" "$prefix" || exit 1
@@ -27,7 +37,9 @@ rm -rf "$build/e2e"
 trap '"$WINESERVER" -k </dev/null >/dev/null 2>&1' EXIT
 
 # Install: the terms page is answered with "I agree" (101) and Next (1).
-"$WINE" "$build/bin/qmark-setup.exe" </dev/null >/dev/null 2>&1 &
+# Wine's shell warnings go to a log, shown when a shortcut is missing.
+WINEDEBUG=err+all,warn+shell,warn+ole "$WINE" "$build/bin/qmark-setup.exe" </dev/null >/dev/null \
+  2>"$build/e2e/setup.log" &
 setup=$!
 check "terms page answered" "$WINE" "$answer" 30000 "Quillmark Software Licence Terms" click:101 click:1
 for _ in $(seq 300); do kill -0 $setup 2>/dev/null || break; sleep 0.1; done
@@ -54,9 +66,11 @@ check "uninst.exe ends in 0F 0F F0 F0" ends_with "$program/uninst.exe" 0f0ff0f0
 
 programs=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Programs')")
 desktop=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Desktop')")
-check "start-menu shortcut to qmark.exe" [ "$(link_target "$programs/Quillmark/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
+check "start-menu shortcut to qmark.exe" [ "$(link_target "$programs/Quillmark/Quillmark.lnk")" = "$program_win\\qmark.exe" ] ||
+  show_shortcuts
 check "help shortcut to qmark.hlp" [ "$(link_target "$programs/Quillmark/Quillmark Help.lnk")" = "$program_win\\qmark.hlp" ]
-check "desktop shortcut to qmark.exe" [ "$(link_target "$desktop/Quillmark.lnk")" = "$program_win\\qmark.exe" ]
+check "desktop shortcut to qmark.exe" [ "$(link_target "$desktop/Quillmark.lnk")" = "$program_win\\qmark.exe" ] ||
+  show_shortcuts
 # The installed program starts on its own; at its first start it asks whether to make a diary.
 check "installed program asks for a diary" "$WINE" "$answer" 20000 "Create Diary" click:7
 check "installed program is running" "$WINE" "$answer" 20000 "Quillmark"
