@@ -42,6 +42,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         DestroyWindow(window);
         return;
     }
+    // A disabled window is inside a dialog or progress loop that a key or command started; the
+    // timer fires in that loop too, and the next step must wait for the command to finish.
+    if (!IsWindowEnabled(window)) return;
     if (run->next > run->steps.size()) return;
     if (run->next == run->steps.size()) {
         ++run->next;
