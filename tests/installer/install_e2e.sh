@@ -9,6 +9,7 @@ harness=$(cd "$(dirname "$0")/../harness" && pwd)
 prefix=$build/e2e/wineprefix
 answer=$build/tests/testkit/quill-answer.exe
 failures=0
+common_folders='HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
 
 check() { # description, command...
   local what=$1
@@ -23,7 +24,7 @@ link_target() { lnkinfo "$1" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p'; }
 # files exist anywhere in the prefix, and what Wine said while the installer made them.
 show_shortcuts() {
   echo "  Desktop (HKCU): $(reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Desktop)"
-  echo "  Common Desktop (HKLM): $(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Desktop') -> $desktop"
+  echo "  Common Desktop (HKLM): $(reg_value "$common_folders" 'Common Desktop') -> $desktop"
   ls -la "$desktop" 2>&1 | sed 's/^/  /'
   find -L "$prefix/drive_c" -maxdepth 7 -iname '*.lnk' 2>/dev/null | sed 's/^/  found: /'
   lnkinfo "$desktop/Quillmark.lnk" 2>&1 | sed -n '1,20p' | sed 's/^/  /'
@@ -64,8 +65,8 @@ check "uninstall entry command" [ "$(reg_value "$uninstall" UninstallString)" = 
 check "qmark.exe ends in four zero bytes" ends_with "$program/qmark.exe" 00000000
 check "uninst.exe ends in 0F 0F F0 F0" ends_with "$program/uninst.exe" 0f0ff0f0
 
-programs=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Programs')")
-desktop=$(win_to_unix "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Desktop')")
+programs=$(win_to_unix "$(reg_value "$common_folders" 'Common Programs')")
+desktop=$(win_to_unix "$(reg_value "$common_folders" 'Common Desktop')")
 check "start-menu shortcut to qmark.exe" [ "$(link_target "$programs/Quillmark/Quillmark.lnk")" = "$program_win\\qmark.exe" ] ||
   show_shortcuts
 check "help shortcut to qmark.hlp" [ "$(link_target "$programs/Quillmark/Quillmark Help.lnk")" = "$program_win\\qmark.hlp" ]
