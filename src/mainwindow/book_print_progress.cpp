@@ -7,14 +7,16 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 BookPrintProgress::BookPrintProgress(HWND owner, const char* folder,
-                                     const std::vector<std::string>& names)
-    : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(names) {}
+                                     std::vector<std::string> names)
+    : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(std::move(names)) {}
 
 bool BookPrintProgress::PrintBook() {
     char path[LFile::kPathSize] = "";
     WritePrintDocument(
-        folder_, names_, ReadPrintNotePerPage(),
+        folder_.c_str(), names_, ReadPrintNotePerPage(),
         [this](size_t index, size_t count) {
             SetProgress(static_cast<double>(index) / static_cast<double>(count));
         },

@@ -10,8 +10,8 @@
 class BookPrintProgress : public LProgressDialog {
   public:
     // owner: the window that asks the shell to print; folder: the book's folder; names: the note
-    // list's texts in list order. All must outlive the run.
-    BookPrintProgress(HWND owner, const char* folder, const std::vector<std::string>& names);
+    // list's texts in list order, both kept by the window for its run.
+    BookPrintProgress(HWND owner, const char* folder, std::vector<std::string> names);
 
     int MainFunction() override { return PrintBook() ? 1 : 0; }
     // Writes "print.rtf" into the folder and asks the shell to print it; reports success.
@@ -19,8 +19,8 @@ class BookPrintProgress : public LProgressDialog {
 
   private:
     HWND owner_;
-    const char* folder_;
-    const std::vector<std::string>& names_;
+    std::string folder_;
+    std::vector<std::string> names_;
 };
 
 // Print Book: the Print Book dialog over owner, then, unless it is cancelled or the book has no

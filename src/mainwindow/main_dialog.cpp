@@ -55,7 +55,7 @@ void MainDialog::InitDialog() {
 }
 
 void MainDialog::DestroyDialog() {
-    SaveData();
+    SaveForGood();
     HotKeyClose(*this);
     UpdateLogonStart();
     RemoveTrayIcon(hwnd);
@@ -132,11 +132,12 @@ void MainDialog::FitNoteColumn() {
     LVSetColumnWidth(IDC_NOTE_LIST, 0, list.right - 1);
 }
 
-// The outer rectangle as GetWindowRect gives it, whatever the show state: a move stores the
-// position only, a size change the size only.
+// The outer rectangle as GetWindowRect gives it: a move stores the position only, a size change
+// the size only. A minimized or maximized window keeps the rectangle it had before, which is the
+// one it comes back to and the one the next start should open with.
 void MainDialog::StoreWindowRect(bool position) {
     RECT rect;
-    if (!GetWindowRect(hwnd, &rect)) return;
+    if (IsIconic(hwnd) || IsZoomed(hwnd) || !GetWindowRect(hwnd, &rect)) return;
     if (position) {
         SetSettingInt(kSettings, "WindowX", rect.left);
         SetSettingInt(kSettings, "WindowY", rect.top);

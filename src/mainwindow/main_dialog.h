@@ -4,8 +4,9 @@
 // window goes. Its member functions are spread over several files by concern:
 //   main_dialog.cpp           life cycle, window messages, timers and layout
 //   main_dialog_books.cpp     the book list, the note list and the note commands
-//   main_dialog_editor.cpp    loading, saving and renaming the open note; control states
-//   main_dialog_sync.cpp      the open note against its file: changes by others, conflict copies
+//   main_dialog_editor.cpp    loading the open note, showing what its saves did; control states
+//   main_dialog_sync.cpp      keeping the open note: leaving it, conflict copies, changes by others
+// The open note's state and the rules of saving it are OpenNote's (notes/open_note.h).
 //   main_dialog_commands.cpp  the command table, menus and web links
 //   main_dialog_keys.cpp      keyboard shortcuts, note paging and Tab through note fields
 //   main_dialog_tools.cpp     book commands, properties, Find and Print Book
@@ -15,6 +16,7 @@
 #include "dialogs/lsplash_screen.h"
 #include "mainwindow/find_state.h"
 #include "notes/note_files.h"
+#include "notes/open_note.h"
 #include "platform/lfile.h"
 
 #include <string>
@@ -51,13 +53,15 @@ class MainDialog : public LKeyDialogBox {
     void CmNotePrint();
 
     // The editor pane.
-    void LoadRichEditText(const char* path);
+    // Loads a text file into the editor; false when the file exists but could not be read whole.
+    bool LoadRichEditText(const char* path);
     void ItemSelectionChanged();
     // Saves a pending rename and text; false when something could not be written, which stays
-    // pending so that the next save tries again.
-    bool SaveData();
-    bool SaveRichEditText();
-    // Shows the open note's text afresh when it is unedited and someone else changed its file.
+    // pending so that the next save tries again. leaving: the user is about to leave the note,
+    // and is told each time that it stays open because it could not be saved.
+    bool SaveData(bool leaving = false);
+    // Shows the open note's text afresh when it is unedited and someone else changed its file,
+    // or when it could not be read before.
     void ReloadIfChangedOnDisk();
 
     // Books, their properties, Find and Print Book (main_dialog_tools.cpp).
@@ -88,9 +92,8 @@ class MainDialog : public LKeyDialogBox {
     FindState findState;
     int statusIndex = 0;                      // the next status text to show
     HBRUSH nameBrush = nullptr;               // background of the note name field
-    char currentNote[LFile::kPathSize] = "-"; // "-": nothing opened yet; "": no note selected
-    bool nameChanged = false;
-    bool textChanged = false;
+    DiskNoteStore noteStore;
+    OpenNote openNote{noteStore, EditorWriter()};
     LSplashScreen splash;
     HWND toolTips = nullptr;
     bool readOnly = false; // the current book is read-only
@@ -135,9 +138,19 @@ class MainDialog : public LKeyDialogBox {
     // The owner of the window's messages: none while the window is being destroyed, so that the
     // message stands on its own.
     HWND MessageOwner() { return IsWindowVisible(hwnd) ? hwnd : nullptr; }
-    void RenameCurrentNote();
+    // Opens path (name: its note name) in the editor pane.
+    void OpenNoteFile(const char* path, const char* name);
+    void ShowSaveOutcome(const SaveOutcome& outcome, bool leaving);
+    void ShowRenameOutcome(const RenameOutcome& rename, const char* oldName);
     void ShowNoteName(const char* name);
-    void ReportSaveFailure();
+    void ReportSaveFailure(bool tell);
+    void ReportUnreadable();
+    // The open note belongs to the book the window shows.
+    bool OpenNoteInShownBook();
+    // Lists (when missing) and selects the open note: another choice is undone.
+    void SelectOpenNote();
+    // Selects the book of the open note in the book list; false when it is not listed.
+    bool SelectOpenNoteBook();
     bool CanPrintNote() const;
     bool CanChangeNote() const;
     bool HasOpenNote() const;
@@ -145,11 +158,11 @@ class MainDialog : public LKeyDialogBox {
     bool NoteLocked() const;
 
     // The open note against its file on disk (main_dialog_sync.cpp).
-    void RememberNoteOnDisk();
-    bool ChangedOnDisk();
-    // Writes the open note's text into a conflict copy, which then is the open note.
-    bool SaveConflictCopy();
     void ShowConflictCopy(const char* theirs, const char* ours);
+    // Loads the open note's file again, keeping the caret and the scroll position.
+    void ShowFileAfresh();
+    // The last save when the window goes: what could not be saved is kept in a copy.
+    void SaveForGood();
 
     bool AskDiaryProperties();
     bool OpenNextNoteWithText();
@@ -167,9 +180,10 @@ class MainDialog : public LKeyDialogBox {
     enum class EditorState { Unset, Editable, ReadOnly };
     EditorState editorState_ = EditorState::Unset; // what the editor was last told
 
-    NoteStamp noteStamp_; // the open note's file as last loaded or saved
     bool logonStart_ = false;
     HFONT nameFont_ = nullptr;
-    // The note whose failed save the user was told about, so that retries stay quiet.
-    char reportedSaveFailure_[LFile::kPathSize] = "";
+    // A save is running (its messages run loops of their own, in which the timer fires too).
+    bool saving_ = false;
+    // The window itself is writing the name field: its change is not the user's.
+    bool showingName_ = false;
 };

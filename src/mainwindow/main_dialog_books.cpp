@@ -92,6 +92,9 @@ void MainDialog::InitItemsList() {
     HWND list = GetDlgItem(hwnd, IDC_NOTE_LIST);
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
+    // The open note is saved (a pending rename too) while the list still shows its book. One
+    // that cannot be saved keeps its book shown: the choice of another book is undone.
+    if (!SaveData(true) && !OpenNoteInShownBook() && SelectOpenNoteBook()) return;
     std::vector<std::string> names = ListNotes(folder);
     // The list sorts itself. Given in descending order each note goes to the top after one
     // comparison: a list that walks down from the top to find an item's place (as Wine's does)
@@ -122,6 +125,8 @@ void MainDialog::InitItemsList() {
         SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
     LVSetSelection(IDC_NOTE_LIST, found >= 0 ? static_cast<int>(found) : 0);
     ItemSelectionChanged();
+    // An open note with unsaved edits stays open and listed, even before its file exists.
+    if (openNote.Edited()) SelectOpenNote();
 }
 
 int MainDialog::FirstSelectedNote() {
@@ -159,6 +164,8 @@ void MainDialog::CmNoteNew() {
     GetCurrentBookFolder(folder);
     // A book without a folder takes no notes (they would land in the current folder).
     if (folder[0] == '\0') return;
+    // The template must not take the place of edits that could not be saved.
+    if (!SaveData(true)) return;
     if (BookList::IsDiary(BookList::FindCurrentBookIndex(folder))) {
         if (AskDiaryProperties())
             CmDiaryNewEntries(folder);
@@ -190,7 +197,7 @@ void MainDialog::CmNoteNew() {
     lstrcpynA(templatePath, folder, sizeof templatePath);
     LFile::FilePathCat(templatePath, kTemplateFile);
     LoadRichEditText(templatePath);
-    textChanged = true;
+    openNote.TextEdited();
 }
 
 void MainDialog::CmNoteDelete() {
@@ -205,9 +212,14 @@ void MainDialog::CmNoteDelete() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     DeleteNotes(folder, NoteNames(true));
-    nameChanged = false;
-    textChanged = false;
-    lstrcpyA(currentNote, "-");
+    // The open note's edits go only with its file; a note that is kept is saved as usual.
+    if (openNote.HasNote() && !LFile::FileExists(openNote.CurrentNote()) &&
+        OpenNoteInShownBook()) {
+        char name[LFile::kPathSize];
+        LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
+        for (const std::string& deleted : NoteNames(true))
+            if (lstrcmpiA(deleted.c_str(), name) == 0) openNote.Forget();
+    }
     InitItemsList();
 }
 
@@ -215,6 +227,7 @@ void MainDialog::CmNotePrint() {
     if (MessageBoxA(hwnd, "Print the selected note(s)?", "Confirm Print",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
+    SaveData(); // the printout holds what the screen shows
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     for (const std::string& name : NoteNames(true)) {

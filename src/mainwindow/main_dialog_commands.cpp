@@ -39,8 +39,11 @@ void MainDialog::Command(int id, int notifyCode) {
         break;
     case IDC_NOTE_TEXT:
     case IDC_NOTE_NAME:
-        if (notifyCode != EN_CHANGE) break;
-        (id == IDC_NOTE_TEXT ? textChanged : nameChanged) = true;
+        if (notifyCode != EN_CHANGE || (id == IDC_NOTE_NAME && showingName_)) break;
+        if (id == IDC_NOTE_TEXT)
+            openNote.TextEdited();
+        else
+            openNote.NameEdited();
         StartSaveTimer();
         break;
     case IDC_NOTE_NEW:

@@ -24,7 +24,7 @@ const DWORD kEditorEvents = ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_L
 const COLORREF kReadOnlyBackground = RGB(0xF0, 0xF0, 0xF0);
 const COLORREF kEditableBackground = RGB(0xFF, 0xFF, 0xFF);
 
-// The stream cookie: the open file, and whether a write fell short.
+// The stream cookie: the open file, and whether a read or a write failed.
 struct StreamFile {
     HANDLE file;
     bool failed;
@@ -33,9 +33,12 @@ struct StreamFile {
 DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
     auto* stream = reinterpret_cast<StreamFile*>(cookie);
     DWORD read = 0;
-    if (stream->file == INVALID_HANDLE_VALUE ||
-        !ReadFile(stream->file, buffer, static_cast<DWORD>(count), &read, nullptr))
+    if (stream->file == INVALID_HANDLE_VALUE) {
         read = 0;
+    } else if (!ReadFile(stream->file, buffer, static_cast<DWORD>(count), &read, nullptr)) {
+        read = 0;
+        stream->failed = true;
+    }
     // A line end is never split between two pieces: the editor would take a CR at the end of
     // one and the LF starting the next for two line ends, and the next save would add an empty
     // line to the note. The CR is read again with the next piece.
@@ -106,18 +109,25 @@ void MainDialog::ShowEditorState(HWND text) {
     SendMessageA(text, EM_SETREADONLY, locked, 0);
 }
 
-void MainDialog::LoadRichEditText(const char* path) {
+bool MainDialog::LoadRichEditText(const char* path) {
     HWND text = RenewNoteText();
     LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
     SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
     SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
     SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Every kind of sharing: a note another program has open for writing still reads.
+    HANDLE file = CreateFileA(path, GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A missing file is an empty note; one that exists and cannot be opened is unreadable.
+    const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
     StreamFile stream = {file, false};
     EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamInCallback};
     SendMessageA(text, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    const bool missing = path[0] == '\0' || error == ERROR_FILE_NOT_FOUND ||
+                         error == ERROR_PATH_NOT_FOUND;
+    return (file != INVALID_HANDLE_VALUE || missing) && !stream.failed;
 }
 
 bool MainDialog::StreamOut(void* file) {
@@ -129,6 +139,9 @@ bool MainDialog::StreamOut(void* file) {
 
 void MainDialog::ItemSelectionChanged() {
     const int selected = FirstSelectedNote();
+    // A click on the empty part of the list selects nothing: the open note stays open.
+    if (selected < 0 && SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0) > 0)
+        return;
     char name[LFile::kPathSize] = "";
     char path[LFile::kPathSize] = "";
     if (selected >= 0) {
@@ -136,114 +149,124 @@ void MainDialog::ItemSelectionChanged() {
         char folder[LFile::kPathSize];
         GetCurrentBookFolder(folder);
         BuildNotePath(folder, name, path);
-        SetSettingString(kSettings, "CurrentNote", name);
     }
-    if (lstrcmpiA(path, currentNote) == 0) {
+    if (lstrcmpiA(path, openNote.CurrentNote()) == 0) {
         ReloadIfChangedOnDisk();
         return;
     }
-    SaveData();
-    lstrcpynA(currentNote, path, sizeof currentNote);
+    // A note whose edits could not be saved is not left: the choice of another is undone.
+    if (!SaveData(true)) {
+        SelectOpenNote();
+        return;
+    }
+    if (selected >= 0) SetSettingString(kSettings, "CurrentNote", name);
+    OpenNoteFile(path, name);
+}
+
+void MainDialog::OpenNoteFile(const char* path, const char* name) {
+    openNote.Open(path); // before loading: a change made meanwhile then counts as someone else's
     ShowNoteName(name);
-    RememberNoteOnDisk(); // before loading: a change made meanwhile then counts as someone else's
-    LoadRichEditText(path);
-    textChanged = false;
+    const bool readable = LoadRichEditText(path);
+    if (openNote.Loaded(readable)) ReportUnreadable();
 }
 
-// Shows the open note's name; the field then counts as unedited.
+// Shows the open note's name; the window's own change of the field is not an edit.
 void MainDialog::ShowNoteName(const char* name) {
+    showingName_ = true;
     SetDlgItemTextA(hwnd, IDC_NOTE_NAME, name);
-    nameChanged = false;
+    showingName_ = false;
 }
 
-bool MainDialog::SaveData() {
-    if (!HasOpenNote()) return true;
-    if ((nameChanged || textChanged) && ChangedOnDisk()) {
-        // Someone else saved the note: edited text goes into a conflict copy; a rename alone
-        // takes their text along to the new name.
-        if (textChanged) {
-            nameChanged = false;
-            return SaveConflictCopy();
-        }
-        RememberNoteOnDisk();
-        LoadRichEditText(currentNote);
+bool MainDialog::SaveData(bool leaving) {
+    // A save's own message runs a loop in which the save timer fires too: the running save
+    // finishes first, and the timer tries again later.
+    if (saving_) {
+        StartSaveTimer();
+        return false;
     }
-    if (nameChanged) {
-        nameChanged = false;
-        RenameCurrentNote();
-    }
-    bool saved = true;
-    if (textChanged) {
-        textChanged = false;
-        saved = SaveRichEditText();
-        // Text that did not reach the file stays marked, so that the next save tries again.
-        if (!saved) textChanged = true;
-    }
-    if (saved)
-        reportedSaveFailure_[0] = '\0';
-    else
-        ReportSaveFailure();
-    return saved;
-}
-
-bool MainDialog::SaveRichEditText() {
-    if (!WriteNoteFile(currentNote, EditorWriter())) return false;
-    RememberNoteOnDisk();
-    return true;
-}
-
-// Renames the open note to the name typed into the name field. The note's text always ends up
-// in a file: under the new name, or back under the old one when the name is refused, and the
-// field then shows the name the file really has.
-void MainDialog::RenameCurrentNote() {
-    char typed[LFile::kPathSize];
-    GetControlText(IDC_NOTE_NAME, typed);
-    RenameOutcome outcome = RenameNote(currentNote, typed, EditorWriter());
-    if (outcome.result == RenameResult::NotRenamed) return;
+    saving_ = true;
     char oldName[LFile::kPathSize];
-    LFile::_GetFileTitleFromPath(oldName, currentNote);
-    if (outcome.result == RenameResult::Renamed) {
-        LVFINDINFOA find = {};
-        find.flags = LVFI_STRING;
-        find.psz = oldName;
-        LRESULT item =
-            SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                reinterpret_cast<LPARAM>(&find));
-        if (item >= 0) {
-            LVITEMA text = {};
-            text.pszText = outcome.name;
-            SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
-                                reinterpret_cast<LPARAM>(&text));
+    LFile::_GetFileTitleFromPath(oldName, openNote.CurrentNote());
+    char typed[LFile::kPathSize] = "";
+    GetControlText(IDC_NOTE_NAME, typed);
+    const SaveOutcome outcome = openNote.Save(typed);
+    if (outcome.renameTried) ShowRenameOutcome(outcome.rename, oldName);
+    ShowSaveOutcome(outcome, leaving);
+    saving_ = false;
+    return outcome.result != SaveOutcome::Result::Failed;
+}
+
+void MainDialog::ShowSaveOutcome(const SaveOutcome& outcome, bool leaving) {
+    if (outcome.showFileText) ShowFileAfresh();
+    switch (outcome.result) {
+    case SaveOutcome::Result::Failed:
+        ReportSaveFailure(outcome.firstFailure || leaving);
+        break;
+    case SaveOutcome::Result::ConflictCopy: {
+        char theirs[LFile::kPathSize];
+        char ours[LFile::kPathSize];
+        LFile::_GetFileTitleFromPath(theirs, outcome.theirs);
+        LFile::_GetFileTitleFromPath(ours, openNote.CurrentNote());
+        ShowNoteName(ours);
+        ShowConflictCopy(theirs, ours);
+        char message[3 * LFile::kPathSize + 200];
+        std::snprintf(message, sizeof message,
+                      "Someone else saved the note \"%s\" while you were editing it.\r\n\r\n"
+                      "Their text is kept in \"%s\". Your text is saved beside it as the note "
+                      "\"%s\".",
+                      theirs, theirs, ours);
+        MessageBoxA(MessageOwner(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The note's text always ends up in a file: under the new name, or back under the old one when
+// the name is refused, and the field then shows the name the file really has.
+void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldName) {
+    if (rename.result == RenameResult::Renamed) {
+        // The list is the open note's book only while that book is shown.
+        if (OpenNoteInShownBook()) {
+            LVFINDINFOA find = {};
+            find.flags = LVFI_STRING;
+            find.psz = oldName;
+            LRESULT item =
+                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(&find));
+            if (item >= 0) {
+                LVITEMA text = {};
+                text.pszText = const_cast<char*>(rename.name);
+                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
+                                    reinterpret_cast<LPARAM>(&text));
+            }
+            SetSettingString(kSettings, "CurrentNote", rename.name);
         }
-        lstrcpynA(currentNote, outcome.path, sizeof currentNote);
-        SetSettingString(kSettings, "CurrentNote", outcome.name);
-    } else if (outcome.result == RenameResult::NameExists) {
-        MessageBoxA(hwnd,
+    } else if (rename.result == RenameResult::NameExists) {
+        ShowNoteName(oldName);
+        MessageBoxA(MessageOwner(),
                     "The item cannot be renamed because another item with the same name already "
                     "exists. To replace the other item, delete it first then rename this file.",
                     "File Exists", MB_OK | MB_ICONINFORMATION);
+    } else if (rename.result == RenameResult::Failed) {
         ShowNoteName(oldName);
-    } else {
         char message[2 * LFile::kPathSize + 200];
         std::snprintf(message, sizeof message,
                       "The note cannot be renamed to \"%s\": the file system does not accept "
                       "that name.\r\n\r\nThe note keeps its name \"%s\".",
-                      outcome.name, oldName);
-        MessageBoxA(hwnd, message, "Rename Note", MB_OK | MB_ICONINFORMATION);
-        ShowNoteName(oldName);
+                      rename.name, oldName);
+        MessageBoxA(MessageOwner(), message, "Rename Note", MB_OK | MB_ICONINFORMATION);
     }
-    textChanged = !outcome.textSaved;
-    if (outcome.textSaved) RememberNoteOnDisk();
 }
 
-// Tells the user once per note that its save failed, and tries again quietly every few seconds
-// while the note stays open.
-void MainDialog::ReportSaveFailure() {
+// Tells the user that the note could not be saved (once per note, unless they are leaving it)
+// and tries again quietly every few seconds while the note stays open.
+void MainDialog::ReportSaveFailure(bool tell) {
     StartSaveTimer();
-    if (lstrcmpiA(reportedSaveFailure_, currentNote) == 0) return;
-    lstrcpynA(reportedSaveFailure_, currentNote, sizeof reportedSaveFailure_);
+    if (!tell) return;
     char name[LFile::kPathSize];
-    LFile::_GetFileTitleFromPath(name, currentNote);
+    LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
     char message[LFile::kPathSize + 300];
     std::snprintf(message, sizeof message,
                   "The note \"%s\" could not be saved. The book folder may be missing, the disk "
@@ -253,12 +276,25 @@ void MainDialog::ReportSaveFailure() {
     MessageBoxA(MessageOwner(), message, "Save Note", MB_OK | MB_ICONEXCLAMATION);
 }
 
+void MainDialog::ReportUnreadable() {
+    char name[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
+    char message[LFile::kPathSize + 300];
+    std::snprintf(message, sizeof message,
+                  "The note \"%s\" cannot be read: another program may be using the file, or "
+                  "you may not have access to it.\r\n\r\nIt is shown read only and is never "
+                  "saved until it can be read. Quillmark tries again when you come back to the "
+                  "window or select the note again.",
+                  name);
+    MessageBoxA(MessageOwner(), message, "Open Note", MB_OK | MB_ICONEXCLAMATION);
+}
+
 bool MainDialog::CanPrintNote() const {
-    return currentNote[0] != '\0';
+    return openNote.CurrentNote()[0] != '\0';
 }
 
 bool MainDialog::CanChangeNote() const {
-    return currentNote[0] != '\0' && !NoteLocked();
+    return openNote.CurrentNote()[0] != '\0' && !NoteLocked();
 }
 
 void MainDialog::UpdateControls() {

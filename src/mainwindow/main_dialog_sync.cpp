@@ -1,11 +1,13 @@
-// MainDialog: the open note against its file on disk, for books that several people share.
-// A save first checks that nobody else wrote the file since it was loaded or last saved; if
-// someone did, their file stays as it is and the user's text goes into a conflict copy beside
-// it. An unedited note that changed on disk is shown afresh when the window is activated or
-// the note selected again. A note someone else deleted or renamed keeps its text on screen, and
-// the next save writes it again.
+// MainDialog: keeping the open note. A note whose edits could not be saved is not left: choosing
+// another note or book is undone, and when the window goes its text is kept in a copy. For books
+// that several people share, a save first checks that nobody else wrote the file since it was
+// loaded or last saved; if someone did, their file stays as it is and the user's text goes into
+// a conflict copy beside it. An unedited note that changed on disk is shown afresh when the
+// window is activated or the note selected again. A note someone else deleted or renamed keeps
+// its text on screen, and the next save writes it again.
 #include "mainwindow/main_dialog.h"
 
+#include "notes/book_list.h"
 #include "notes/note_names.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
@@ -16,52 +18,68 @@
 #include <cstdio>
 
 bool MainDialog::HasOpenNote() const {
-    return currentNote[0] != '\0' && currentNote[0] != '-';
+    return openNote.HasNote();
 }
 
 bool MainDialog::NoteLocked() const {
-    return readOnly || noteStamp_.readOnly;
+    return readOnly || openNote.Locked();
 }
 
-void MainDialog::RememberNoteOnDisk() {
-    noteStamp_ = ReadNoteStamp(currentNote);
+bool MainDialog::OpenNoteInShownBook() {
+    char noteFolder[LFile::kPathSize];
+    char shown[LFile::kPathSize];
+    openNote.GetFolder(noteFolder);
+    GetCurrentBookFolder(shown);
+    return noteFolder[0] != '\0' && lstrcmpiA(noteFolder, shown) == 0;
 }
 
-bool MainDialog::ChangedOnDisk() {
-    NoteStamp now = ReadNoteStamp(currentNote);
-    return now.exists && now != noteStamp_;
-}
-
-bool MainDialog::SaveConflictCopy() {
-    char copyPath[LFile::kPathSize];
-    if (!WriteConflictCopy(currentNote, EditorWriter(), copyPath)) {
-        ReportSaveFailure();
-        return false;
+void MainDialog::SelectOpenNote() {
+    if (!OpenNoteInShownBook()) return;
+    char name[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = name;
+    LRESULT index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA,
+                                        static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+    if (index < 0) { // a note never saved yet has no file to be listed by
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = 0x7FFFFFFF;
+        item.pszText = name;
+        index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
+                                    reinterpret_cast<LPARAM>(&item));
     }
-    char theirs[LFile::kPathSize];
-    char ours[LFile::kPathSize];
-    LFile::_GetFileTitleFromPath(theirs, currentNote);
-    LFile::_GetFileTitleFromPath(ours, copyPath);
-    lstrcpynA(currentNote, copyPath, sizeof currentNote);
-    RememberNoteOnDisk();
-    textChanged = false;
-    ShowNoteName(ours);
-    reportedSaveFailure_[0] = '\0';
-    ShowConflictCopy(theirs, ours);
+    if (index < 0) return;
+    LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
+    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
+    SetSettingString(kSettings, "CurrentNote", name);
+}
 
-    char message[3 * LFile::kPathSize + 200];
-    std::snprintf(message, sizeof message,
-                  "Someone else saved the note \"%s\" while you were editing it.\r\n\r\n"
-                  "Their text is kept in \"%s\". Your text is saved beside it as the note "
-                  "\"%s\".",
-                  theirs, theirs, ours);
-    MessageBoxA(MessageOwner(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
-    return true;
+bool MainDialog::SelectOpenNoteBook() {
+    char folder[LFile::kPathSize];
+    openNote.GetFolder(folder);
+    HWND books = GetDlgItem(hwnd, IDC_BOOK_LIST);
+    const LRESULT count = SendMessageA(books, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char bookFolder[LFile::kPathSize];
+        BookList::GetFolder(static_cast<int>(SendMessageA(books, CB_GETITEMDATA, i, 0)),
+                            bookFolder);
+        if (lstrcmpiA(bookFolder, folder) != 0) continue;
+        SendMessageA(books, CB_SETCURSEL, i, 0);
+        char book[LFile::kPathSize];
+        GetControlText(IDC_BOOK_LIST, book);
+        BookList::SetCurrent(book);
+        RefreshReadOnly();
+        return true;
+    }
+    return false;
 }
 
 // Adds the conflict copy to the note list; it becomes the selected note unless the user has
 // already selected another one.
 void MainDialog::ShowConflictCopy(const char* theirs, const char* ours) {
+    if (!OpenNoteInShownBook()) return;
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = 0x7FFFFFFF;
@@ -77,27 +95,52 @@ void MainDialog::ShowConflictCopy(const char* theirs, const char* ours) {
     SetSettingString(kSettings, "CurrentNote", ours);
 }
 
-void MainDialog::ReloadIfChangedOnDisk() {
-    if (!HasOpenNote() || textChanged || nameChanged) return;
-    NoteStamp now = ReadNoteStamp(currentNote);
-    // A note removed by someone else keeps its text on screen: it may be the only copy left.
-    if (!now.exists) return;
-    if (now == noteStamp_) {
-        if (now.readOnly != noteStamp_.readOnly) {
-            noteStamp_.readOnly = now.readOnly;
-            UpdateControls();
-        }
-        return;
-    }
+void MainDialog::ShowFileAfresh() {
     CHARRANGE selection;
     SendMessageA(NoteText(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     LRESULT firstLine = SendMessageA(NoteText(), EM_GETFIRSTVISIBLELINE, 0, 0);
-    noteStamp_ = now;
-    LoadRichEditText(currentNote);
+    const bool readable = LoadRichEditText(openNote.CurrentNote());
+    if (openNote.Loaded(readable)) ReportUnreadable();
     HWND text = NoteText();
     SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(text, EM_LINESCROLL, 0,
                  firstLine - SendMessageA(text, EM_GETFIRSTVISIBLELINE, 0, 0));
-    textChanged = false;
     UpdateControls();
+}
+
+void MainDialog::ReloadIfChangedOnDisk() {
+    switch (openNote.CheckDisk()) {
+    case OpenNote::DiskChange::ShowAfresh:
+        ShowFileAfresh();
+        break;
+    case OpenNote::DiskChange::ReadOnlyChanged:
+        UpdateControls();
+        break;
+    case OpenNote::DiskChange::None:
+        break;
+    }
+}
+
+void MainDialog::SaveForGood() {
+    char typed[LFile::kPathSize] = "";
+    GetControlText(IDC_NOTE_NAME, typed);
+    char name[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
+    const FinalOutcome final = openNote.SaveForGood(typed);
+    if (final.save.renameTried) ShowRenameOutcome(final.save.rename, name);
+    if (final.save.result == SaveOutcome::Result::ConflictCopy) ShowSaveOutcome(final.save, false);
+    if (final.result == FinalOutcome::Result::Saved) return;
+    char message[3 * LFile::kPathSize + 300];
+    if (final.result == FinalOutcome::Result::Lost) {
+        std::snprintf(message, sizeof message,
+                      "The note \"%s\" could not be saved, and no copy of its text could be "
+                      "written: the disk may be full or the folders may refuse new files.",
+                      name);
+    } else {
+        std::snprintf(message, sizeof message,
+                      "The note \"%s\" could not be saved. Your text is kept in the file "
+                      "\"%s\".",
+                      name, final.copyPath);
+    }
+    MessageBoxA(nullptr, message, "Save Note", MB_OK | MB_ICONEXCLAMATION);
 }

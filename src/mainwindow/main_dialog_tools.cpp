@@ -46,6 +46,8 @@ void MainDialog::CmBookRemove() {
     char name[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, name);
     if (!ConfirmRemoveBook(hwnd, name)) return;
+    // The book of a note whose edits could not be saved stays, so that the note stays open.
+    if (!SaveData(true)) return;
     LRESULT selected = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
     if (selected < 0) return;
     int index = static_cast<int>(
@@ -64,6 +66,7 @@ void MainDialog::CmBookProperties() {
 void MainDialog::CmBookPrint() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
+    SaveData(); // the printout holds what the screen shows
     RunBookPrint(hwnd, folder, NoteNames(false));
 }
 
@@ -76,11 +79,13 @@ bool MainDialog::OpenNextNoteWithText() {
     if (!search.Run(hwnd)) return false;
     LVSetSelection(IDC_NOTE_LIST, findState.findNoteIndex);
     ItemSelectionChanged();
-    return true;
+    return FirstSelectedNote() == findState.findNoteIndex; // not when the open note stayed
 }
 
 void MainDialog::CmFind() {
     if (!AskSearchText(hwnd, findState)) return;
+    // A search through the book opens other notes: the open one must be saved first.
+    if (findState.findNoteIndex >= 0 && !SaveData(true)) return;
     if (findState.findNoteIndex >= 0 && !OpenNextNoteWithText()) return;
     CmFindNext();
 }
@@ -110,6 +115,7 @@ void MainDialog::CmFindNext() {
             ReportNothingFound(hwnd);
             return;
         }
+        if (!SaveData(true)) return;
         findState.findNoteIndex = FirstSelectedNote() + 1;
         if (!OpenNextNoteWithText()) {
             ReportNothingFound(hwnd);

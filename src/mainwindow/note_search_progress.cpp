@@ -2,12 +2,14 @@
 
 #include "notes/note_search.h"
 
-NoteSearchProgress::NoteSearchProgress(const char* folder, const std::vector<std::string>& names,
+#include <utility>
+
+NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::string> names,
                                        FindState& state)
-    : LProgressDialog("Finding"), folder_(folder), names_(names), state_(state) {}
+    : LProgressDialog("Finding"), folder_(folder), names_(std::move(names)), state_(state) {}
 
 bool NoteSearchProgress::SearchNotes() {
-    return FindNoteContaining(folder_, names_, &state_.findNoteIndex, state_.findText,
+    return FindNoteContaining(folder_.c_str(), names_, &state_.findNoteIndex, state_.findText,
                               state_.findMatchCase, [this](size_t index, size_t count) {
                                   if (PumpMessages()) return false; // cancelled
                                   SetProgress(static_cast<double>(index) /

@@ -10,9 +10,9 @@
 
 class NoteSearchProgress : public LProgressDialog {
   public:
-    // folder: the book's folder; names: the note list's texts in list order. Both, and state,
-    // must outlive the run.
-    NoteSearchProgress(const char* folder, const std::vector<std::string>& names, FindState& state);
+    // folder: the book's folder; names: the note list's texts in list order, both kept by the
+    // window for its run. state must outlive the run.
+    NoteSearchProgress(const char* folder, std::vector<std::string> names, FindState& state);
 
     int MainFunction() override { return SearchNotes() ? 1 : 0; }
     // True when a note from state.findNoteIndex on holds the text; state.findNoteIndex is then
@@ -20,7 +20,7 @@ class NoteSearchProgress : public LProgressDialog {
     bool SearchNotes();
 
   private:
-    const char* folder_;
-    const std::vector<std::string>& names_;
+    std::string folder_;
+    std::vector<std::string> names_;
     FindState& state_;
 };

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -182,10 +185,6 @@ RenameOutcome RenameNote(const char* oldPath, const char* typedName, const NoteT
     return KeepOldName(outcome, RenameResult::Failed, oldPath, write);
 }
 
-bool operator==(const NoteStamp& a, const NoteStamp& b) {
-    return a.exists == b.exists && a.size == b.size && a.written == b.written;
-}
-
 NoteStamp ReadNoteStamp(const char* path) {
     NoteStamp stamp;
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -200,11 +199,12 @@ NoteStamp ReadNoteStamp(const char* path) {
     return stamp;
 }
 
-bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copyPath) {
-    char folder[LFile::kPathSize];
-    char name[LFile::kPathSize];
-    LFile::_GetFolderFromPath(folder, path);
-    LFile::_GetFileTitleFromPath(name, path);
+namespace {
+
+// Writes a new copy of the note named name into folder under its conflict-copy name, never
+// replacing a file.
+bool WriteCopyInto(const char* folder, const char* name, const NoteTextWriter& write,
+                   char* copyPath) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     const ConflictTime when = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
@@ -220,4 +220,65 @@ bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copy
         if (noSideFile || !LFile::FileExists(copyPath)) return false;
     }
     return false;
+}
+
+HANDLE OpenForReading(const char* path) {
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copyPath) {
+    char folder[LFile::kPathSize];
+    char name[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, path);
+    LFile::_GetFileTitleFromPath(name, path);
+    return WriteCopyInto(folder, name, write, copyPath);
+}
+
+bool ReadNoteBytes(const char* path, std::string* bytes) {
+    bytes->clear();
+    HANDLE file = OpenForReading(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool read = GetFileSizeEx(file, &size) != FALSE;
+    if (read && size.QuadPart > 0) {
+        // The size is a hint: a file that grows or shrinks meanwhile is still read to its end.
+        bytes->reserve(static_cast<size_t>(size.QuadPart));
+        std::string block(0x10000, '\0');
+        DWORD got = 0;
+        while ((read = ReadFile(file, &block[0], static_cast<DWORD>(block.size()), &got,
+                                nullptr) != FALSE) &&
+               got > 0)
+            bytes->append(block.data(), got);
+    }
+    CloseHandle(file);
+    if (!read) bytes->clear();
+    return read;
+}
+
+bool DiskNoteStore::WriteRecoveryCopy(const char* path, const NoteTextWriter& write,
+                                      char* copyPath) {
+    char folder[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, folder)))
+        return false;
+    char recovered[LFile::kPathSize];
+    lstrcpynA(recovered, folder, sizeof recovered);
+    LFile::FilePathCat(recovered, "Quillmark");
+    CreateDirectoryA(recovered, nullptr);
+    LFile::FilePathCat(recovered, "Recovered Notes");
+    CreateDirectoryA(recovered, nullptr);
+    char name[LFile::kPathSize];
+    LFile::_GetFileTitleFromPath(name, path);
+    return WriteCopyInto(recovered, name, write, copyPath);
+}
+
+NoteTextWriter DiskNoteStore::FileText(const char* path) {
+    // Read now: a rename moves the file before the text is written under the new name.
+    auto bytes = std::make_shared<std::string>();
+    const bool read = ReadNoteBytes(path, bytes.get());
+    return [bytes, read](void* file) {
+        return read && WriteAll(static_cast<HANDLE>(file), bytes->data(), bytes->size());
+    };
 }

@@ -56,6 +56,32 @@ TEST(MainWindowFind, AllNotesStartsAtTheFirstNoteAndFindNextMovesOnWithoutWrappi
     EXPECT_EQ("No item found", answers->seen()[1].text);
 }
 
+TEST(MainWindowFind, AllNotesOpensTheOnlyMatchInTheFirstNoteOfLongNames) {
+    // Names longer than 15 characters are kept on the heap, where a list read after it was freed
+    // shows whatever was written there since.
+    const std::string first = "Alpha note with a long name";
+    mainkit::AddBook("Work", {{first, "hay and a needle"},
+                              {"Beta note with a long name", "hay"},
+                              {"Gamma note with a long name", "hay"}});
+    SetSettingString("Settings", "CurrentNote", "Gamma note with a long name");
+    std::unique_ptr<DialogScript> answers;
+    std::string name;
+    CHARRANGE at = {-1, -1};
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {FindText("needle", true)}),
+        Do([&](MainDialog&) { answers->IgnoreCaption("Finding"); }),
+        Do([](MainDialog& dialog) { mainkit::SendCommand(dialog, IDM_FIND); }),
+        Do([&](MainDialog& dialog) {
+            name = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+            at = mainkit::NoteTextSelection(dialog);
+        }),
+    }));
+    EXPECT_EQ(first, name);
+    EXPECT_EQ(10, at.cpMin);
+    EXPECT_EQ(16, at.cpMax);
+    EXPECT_EQ(1u, answers->seen().size()); // the Find dialog, and no "No item found"
+}
+
 TEST(MainWindowFind, FindNextWithoutATextAsksForOne) {
     mainkit::AddBook("Work", {{"A", "abc"}});
     std::unique_ptr<DialogScript> answers;
