@@ -8,6 +8,8 @@
 //   startup QMARK BOOK      qmark.exe started with BOOK (a folder) the current book, until its
 //                           window is idle with the book listed and its first note open
 //   switch QMARK FROM TO    the same program started on book FROM, then switched to book TO
+//   find-window QMARK BOOK TEXT  File > Find in the started program, all notes of BOOK, until the
+//                           note holding TEXT is open (prints its name)
 //   startup-plain           this program started again with a plain window ("idle"), until idle
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
@@ -30,6 +32,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -251,6 +254,50 @@ int Switch(const char* program, const char* from, const char* to) {
     return shown ? 0 : 1;
 }
 
+BOOL CALLBACK FindFindDialog(HWND window, LPARAM lParam) {
+    auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char caption[32] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (process != found->first || !IsWindowVisible(window) || std::strcmp(caption, "Find") != 0)
+        return TRUE;
+    found->second = window;
+    return FALSE;
+}
+
+int FindThroughWindow(const char* program, const char* book, const char* text) {
+    PrepareBooks({book});
+    ProgramWindow started;
+    if (!StartProgram(program, static_cast<LRESULT>(ListNotes(book).size()), &started)) {
+        EndProgram(started);
+        return 1;
+    }
+    PostMessageA(started.window, WM_COMMAND, IDM_FIND, 0);
+    std::pair<DWORD, HWND> find(started.process.dwProcessId, nullptr);
+    for (DWORD deadline = GetTickCount() + 10000; find.second == nullptr && GetTickCount() < deadline;
+         Sleep(1))
+        EnumWindows(FindFindDialog, reinterpret_cast<LPARAM>(&find));
+    char before[LFile::kPathSize] = "";
+    GetWindowTextA(started.Item(IDC_NOTE_NAME), before, sizeof before);
+    char name[LFile::kPathSize] = "";
+    LARGE_INTEGER start = Now();
+    if (find.second != nullptr) {
+        SetDlgItemTextA(find.second, IDC_FIND_TEXT, text);
+        SendDlgItemMessageA(find.second, IDC_FIND_SCOPE_NOTE, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendDlgItemMessageA(find.second, IDC_FIND_SCOPE_BOOK, BM_SETCHECK, BST_CHECKED, 0);
+        PostMessageA(find.second, WM_COMMAND, IDOK, 0);
+        for (DWORD deadline = GetTickCount() + 60000; GetTickCount() < deadline; Sleep(1)) {
+            GetWindowTextA(started.Item(IDC_NOTE_NAME), name, sizeof name);
+            if (std::strcmp(name, before) != 0 && started.Shows(-1)) break;
+        }
+    }
+    double seconds = SecondsSince(start);
+    EndProgram(started);
+    std::printf("seconds=%.4f opened=%s\n", seconds, name);
+    return std::strcmp(name, before) != 0 ? 0 : 1;
+}
+
 struct NoProgress : ExtractProgress {
     void ShowFileName(const char*) override {}
     void ShowProgress(double) override {}
@@ -281,6 +328,8 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "startup-plain") == 0) return StartUpPlain();
     if (argc == 2 && std::strcmp(argv[1], "idle") == 0) return Idle();
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::strcmp(argv[1], "find-window") == 0)
+        return FindThroughWindow(argv[2], argv[3], argv[4]);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
         return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);
     if (argc == 5 && std::strcmp(argv[1], "copy") == 0)

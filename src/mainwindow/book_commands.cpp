@@ -24,7 +24,7 @@ NameCheck TryLocalBookName(HWND owner, bool diary, char* text, char* folder) {
     LTextEditDlg entry(text, diary ? "Enter Diary Name" : "Enter Book Name");
     if (!entry.Open(owner, "LTextEditDlg")) return NameCheck::Cancelled;
     char name[LFile::kPathSize];
-    if (!LFile::StripFileNameChars(text, name)) return NameCheck::Empty;
+    if (!CleanBookName(text, name)) return NameCheck::Empty;
     if (diary) {
         DiaryPropertiesDialog properties;
         if (!properties.Open(owner, MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES)))

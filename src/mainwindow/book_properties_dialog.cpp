@@ -2,6 +2,7 @@
 
 #include "mainwindow/book_template.h"
 #include "notes/book_list.h"
+#include "notes/note_files.h"
 #include "resources/resource.h"
 
 #include <string>
@@ -31,6 +32,8 @@ BookPropertiesDialog::BookPropertiesDialog(const char* bookFolder) {
 }
 
 void BookPropertiesDialog::InitDialog() {
+    // A template of any length is shown and kept whole.
+    SendDlgItemMessageA(hwnd, IDC_BOOK_TEMPLATE, EM_SETLIMITTEXT, 0, 0);
     SetDlgItemTextA(hwnd, IDC_BOOK_FOLDER, folder);
     LoadBookProperties();
 }
@@ -59,15 +62,17 @@ void BookPropertiesDialog::LoadBookProperties() {
     CheckDlgButton(hwnd, IDC_BOOK_READ_ONLY,
                    BookList::IsReadOnly(book) ? BST_CHECKED : BST_UNCHECKED);
     if (BookList::IsDiary(book)) {
+        shownTemplate_ = kDiaryNotice;
         SetDlgItemTextA(hwnd, IDC_BOOK_TEMPLATE, kDiaryNotice);
         EnableControl(IDC_BOOK_TEMPLATE, false);
         return;
     }
     char path[LFile::kPathSize];
     TemplatePath(folder, path);
-    char* text = LFile::LoadTextFile(path);
-    SetDlgItemTextA(hwnd, IDC_BOOK_TEMPLATE, text != nullptr ? text : "");
-    delete[] text;
+    ReadNoteBytes(path, &shownTemplate_);
+    // The box shows text up to a NUL byte, and so would the template written back.
+    shownTemplate_.resize(std::char_traits<char>::length(shownTemplate_.c_str()));
+    SetDlgItemTextA(hwnd, IDC_BOOK_TEMPLATE, shownTemplate_.c_str());
     // Browse may have come from a diary book, whose notice disabled the box.
     EnableControl(IDC_BOOK_TEMPLATE, true);
 }
@@ -75,9 +80,11 @@ void BookPropertiesDialog::LoadBookProperties() {
 void BookPropertiesDialog::SaveBookProperties() {
     const int book = BookList::FindBookIndexByFolder(folder);
     BookList::SetReadOnly(book, IsDlgButtonChecked(hwnd, IDC_BOOK_READ_ONLY) == BST_CHECKED);
-    const std::string text =
-        SpaceAfterLineEndColons(WholeText(GetDlgItem(hwnd, IDC_BOOK_TEMPLATE)));
+    const std::string shown = WholeText(GetDlgItem(hwnd, IDC_BOOK_TEMPLATE));
+    const std::string text = SpaceAfterLineEndColons(shown);
+    // An unchanged template (or one that could not be read, or a diary's notice) stays as it is.
+    if (shown == shownTemplate_ && text == shown) return;
     char path[LFile::kPathSize];
     TemplatePath(folder, path);
-    LFile::SaveTextFile(path, text.c_str());
+    SaveNoteText(path, text.data(), text.size());
 }

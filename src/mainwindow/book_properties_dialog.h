@@ -5,6 +5,8 @@
 #include "dialogs/ldialog.h"
 #include "platform/lfile.h"
 
+#include <string>
+
 class BookPropertiesDialog : public LDialog {
   public:
     // folder: the book's folder (the current book's); Browse may replace it.
@@ -19,8 +21,11 @@ class BookPropertiesDialog : public LDialog {
     // template box only says that diaries use none.
     void LoadBookProperties();
     // Stores the read-only flag and writes the template, each colon at a line end followed by a
-    // space.
+    // space; a template that would stay as it is on disk is not written.
     void SaveBookProperties();
 
     char folder[LFile::kPathSize];
+
+  private:
+    std::string shownTemplate_; // the template box's text as loaded
 };

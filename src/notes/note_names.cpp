@@ -89,6 +89,15 @@ bool CleanNoteName(const char* typed, char* name) {
     return LFile::StripFileNameChars(bounded, name);
 }
 
+bool CleanBookName(const char* typed, char* name) {
+    if (!CleanNoteName(typed, name)) return false;
+    size_t length = std::strlen(name);
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    name[length] = '\0';
+    return length > 0;
+}
+
 bool IsReservedDeviceName(const char* name) {
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     // The system looks at the part before the first "." with trailing spaces removed.

@@ -28,6 +28,11 @@ bool FirstFreeNewNoteName(const std::vector<std::string>& existing, char* name);
 // cannot hold: " * . / : < > \ |. False when nothing is left.
 bool CleanNoteName(const char* typed, char* name);
 
+// A new book's name: the typed name cleaned as a note name, without the spaces at its end, which
+// Windows drops from a folder's name (a book named so could never be written to). False when
+// nothing is left.
+bool CleanBookName(const char* typed, char* name);
+
 // Whether a name stands for a device rather than a file (CON, PRN, AUX, NUL, COM1..9, LPT1..9,
 // in any case, also followed by spaces or an extension).
 bool IsReservedDeviceName(const char* name);

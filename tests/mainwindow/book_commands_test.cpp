@@ -61,6 +61,17 @@ TEST_F(BookCommands, AnEmptyNameIsAskedAgainWithTheTextKeptAndAnExistingFolderIs
     EXPECT_EQ(0, BookList::Count()); // adding the book is the caller's
 }
 
+TEST_F(BookCommands, SpacesAtTheEndOfANameAreDroppedAndANameOfSpacesIsRefused) {
+    // Windows drops them from a folder's name: every save into such a book would fail.
+    DialogScript script({Name(" . . "), DialogScript::Press(IDOK), Name("Ideas  ")});
+    char folder[260] = "";
+    EXPECT_TRUE(AskNewLocalBook(nullptr, false, folder));
+    EXPECT_EQ(ScratchPath("Ideas"), folder);
+    EXPECT_TRUE(IsFolder(ScratchPath("Ideas")));
+    ASSERT_EQ(3u, script.seen().size());
+    EXPECT_EQ("The name must contain text.", script.seen()[1].text);
+}
+
 TEST_F(BookCommands, AFolderPathOver259CharactersIsRefusedNotCut) {
     const size_t room = 259 - testkit::Scratch().size() - 1;
     const std::string longest(room, 'b');

@@ -59,6 +59,30 @@ TEST(BookPropertiesDialog, ShowsTheBookAndSavesFlagAndTemplateWithSpacesAfterLin
     EXPECT_EQ("Name: \r\nPhone: \r\nCall at 10:30\r\n", ReadFileBytes(folder + "\\template._txt"));
 }
 
+TEST(BookPropertiesDialog, ALongTemplateIsKeptWholeUnchangedAndWrittenWholeWhenChanged) {
+    std::string folder = MakeBook("Long", false);
+    const std::string path = folder + "\\template._txt";
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    ASSERT_GT(text.size(), 40000u);
+    testkit::WriteFileBytes(path, text);
+    for (bool change : {false, true}) {
+        DialogScript script({[change](HWND dialog) {
+            if (change) {
+                const int length = GetWindowTextLengthA(GetDlgItem(dialog, IDC_BOOK_TEMPLATE));
+                SendDlgItemMessageA(dialog, IDC_BOOK_TEMPLATE, EM_SETSEL, length, length);
+                SendDlgItemMessageA(dialog, IDC_BOOK_TEMPLATE, EM_REPLACESEL, FALSE,
+                                    reinterpret_cast<LPARAM>("end"));
+            }
+            testkit::PressButton(dialog, IDOK);
+        }});
+        BookPropertiesDialog dialog(folder.c_str());
+        EXPECT_TRUE(dialog.Open(nullptr, MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES)));
+        EXPECT_EQ(change ? text + "end" : text, ReadFileBytes(path)) << change;
+    }
+}
+
 // Records what the dialog shows after each Browse; the second one ends the dialog with OK.
 class BrowseProbe : public BookPropertiesDialog {
   public:

@@ -70,6 +70,19 @@ std::string NotePath(const std::string& folder, const std::string& name) {
     return path;
 }
 
+std::vector<std::string> ConflictCopies(const std::string& folder, const std::string& note) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search =
+        FindFirstFileA((folder + "\\" + note + " (conflict copy *).txt").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        names.emplace_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string AddBook(const std::string& name, const std::vector<Note>& notes, bool readOnly) {
     std::string folder = testkit::ScratchPath(name);
     CreateDirectoryA(folder.c_str(), nullptr);

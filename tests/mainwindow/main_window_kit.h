@@ -27,6 +27,8 @@ struct Note {
 };
 std::string AddBook(const std::string& name, const std::vector<Note>& notes, bool readOnly = false);
 std::string NotePath(const std::string& folder, const std::string& name);
+// The file names of folder's conflict copies of note.
+std::vector<std::string> ConflictCopies(const std::string& folder, const std::string& note);
 
 // One step of a run: it runs from a timer of the window's own loop, so everything posted before
 // has been handled by then. A step that answers false runs again at the next tick (a wait).

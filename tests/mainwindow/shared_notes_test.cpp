@@ -14,24 +14,12 @@
 
 namespace {
 
+using mainkit::ConflictCopies;
 using mainkit::Do;
 using mainkit::NotePath;
 using testkit::DialogScript;
 using testkit::ReadFileBytes;
 using testkit::WriteFileBytes;
-
-// The names of the book's conflict copies of note.
-std::vector<std::string> ConflictCopies(const std::string& book, const std::string& note) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((book + "\\" + note + " (conflict copy *).txt").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do
-        names.emplace_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
 
 std::string NoteText(MainDialog& dialog) {
     return mainkit::ControlText(dialog, IDC_NOTE_TEXT);

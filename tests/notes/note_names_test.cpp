@@ -113,6 +113,18 @@ TEST(NoteNameCleaning, DropsTheNineRefusedCharactersOnly) {
     EXPECT_EQ(std::string(258, 'n'), Clean(std::string(258, 'n') + "." + std::string(700, 'm')));
 }
 
+TEST(BookNameCleaning, SpacesAndDotsAtTheEndAreDroppedAndNothingElseLeftIsRefused) {
+    auto book = [](const std::string& typed) {
+        Out name;
+        return CleanBookName(typed.c_str(), name.get()) ? name.str() : "<nothing>";
+    };
+    EXPECT_EQ("Ideas", book("Ideas. . "));
+    EXPECT_EQ(" My Book", book(" My Book  "));
+    EXPECT_EQ("<nothing>", book(" . . "));
+    EXPECT_EQ("<nothing>", book("   "));
+    EXPECT_EQ("a b", book("a b"));
+}
+
 TEST(DeviceNames, ReservedNamesInAnyCaseWithSpacesOrExtension) {
     for (const char* name :
          {"CON", "con", "Prn", "AUX", "nul", "COM1", "lpt9", "CON ", "nul.x", "CONIN$", "conout$"})
