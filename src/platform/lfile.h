@@ -36,5 +36,9 @@ class LFile {
     static void FilePathCat(char* dest, const char* name);
     static void FilePathCatExt(char* dest, const char* name, const char* ext);
     static bool StripFileNameChars(const char* src, char* dest);
+    // True when path is folder itself or lies below it, compared without case, separators alike,
+    // a trailing separator ignored. A path with a "." or ".." part, and an empty folder, never
+    // count as inside: only the plain spelling is trusted.
+    static bool IsInsideFolder(const char* path, const char* folder);
     static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 };
