@@ -33,10 +33,11 @@ std::string CopyProgram(const std::string& name) {
 // A started program that is ended at the latest when the test lets go of it.
 class Started {
   public:
-    explicit Started(const std::string& program) {
+    explicit Started(const std::string& program) : Started(program, "\"" + program + "\"") {}
+    // Started with exactly this command line, as Windows passes a Run value or a shortcut's.
+    Started(const std::string& program, std::string commandLine) {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        std::string commandLine = "\"" + program + "\"";
         if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                             testkit::Scratch().c_str(), &startup, &info_))
             ADD_FAILURE() << "cannot start " << program;
@@ -135,6 +136,58 @@ TEST(StartUp, FileNamedAsAnInstallerWithoutTheInstallerMarkIsRefused) {
                      text);
         EXPECT_EQ(nullptr, FindWindowA(WC_DIALOG, "Quillmark"));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(started.EndsCleanly());
+    }
+}
+
+// What is on the screen, for a failure's message.
+std::string TopWindowTitles() {
+    std::string titles;
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            char title[128] = "";
+            GetWindowTextA(window, title, sizeof title);
+            if (title[0] != '\0') *reinterpret_cast<std::string*>(param) += std::string(title) + "; ";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&titles));
+    return titles;
+}
+
+// The main window, shown or not, once it exists.
+HWND WaitForMainWindow() {
+    for (int i = 0; i < 300; ++i) {
+        if (HWND window = FindWindowA(WC_DIALOG, "Quillmark")) return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// A logon start waits hidden in the tray, whether its command line quotes the program's path
+// (as the logon value is written now) or not (as earlier versions wrote it, where the path's
+// spaces split it into several arguments before "/logon").
+TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
+    std::string book = testkit::ScratchPath("Work");
+    CreateDirectoryA(book.c_str(), nullptr);
+    BookList::AddBook(book.c_str(), false);
+    CreateDirectoryA(testkit::ScratchPath("Program Files").c_str(), nullptr);
+    const std::string program = CopyProgram("Program Files\\qmark.exe");
+    struct Case {
+        std::string commandLine;
+        bool shown;
+    };
+    for (const Case& start : {Case{"\"" + program + "\" /logon", false},
+                              Case{program + " /logon", false}, Case{program, true}}) {
+        SCOPED_TRACE(start.commandLine);
+        Started started(program, start.commandLine);
+        HWND window = WaitForMainWindow();
+        ASSERT_NE(nullptr, window) << TopWindowTitles();
+        // The logon start hides its window as soon as its queue runs; give it that time.
+        for (int i = 0; i < 40 && IsWindowVisible(window) != start.shown; ++i)
+            Sleep(50);
+        Sleep(300);
+        EXPECT_EQ(start.shown, IsWindowVisible(window) != FALSE);
+        PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
         EXPECT_TRUE(started.EndsCleanly());
     }
 }
