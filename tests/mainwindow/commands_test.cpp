@@ -191,11 +191,8 @@ TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
               calls);
 }
 
-TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
-    testkit::VerbRecorder recorder;
-    const std::string address = "https://velmora.example/" + std::string(300, 'q');
-    mainkit::AddBook("Work", {{"Links", "see " + address + " there"}});
-    EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
+// A click on the open note's tenth character, as the mouse makes it.
+void ClickTenthCharacterOfTheNote(MainDialog& dialog) {
         HWND editor = mainkit::Control(dialog, IDC_NOTE_TEXT);
         DestroyWindow(dialog.splash.hwnd);
         POINTL at = {};
@@ -203,7 +200,13 @@ TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
         LPARAM where = MAKELPARAM(at.x + 2, at.y + 4);
         SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, where);
         SendMessageA(editor, WM_LBUTTONUP, 0, where);
-    })}));
+}
+
+TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
+    testkit::VerbRecorder recorder;
+    const std::string address = "https://velmora.example/" + std::string(300, 'q');
+    mainkit::AddBook("Work", {{"Links", "see " + address + " there"}});
+    EXPECT_TRUE(mainkit::RunMainWindow({Do(ClickTenthCharacterOfTheNote)}));
     EXPECT_EQ((std::vector<std::string>{"open " + address}), recorder.Calls(1));
 }
 
@@ -223,15 +226,7 @@ TEST(ShellVerbs, FileLinkIsOpenedOnlyAfterAQuestionThatDefaultsToNo) {
                                     defaultButton = id;
                             testkit::PressButton(box, IDNO);
                         }}),
-        Do([&](MainDialog& dialog) {
-            HWND editor = mainkit::Control(dialog, IDC_NOTE_TEXT);
-            DestroyWindow(dialog.splash.hwnd);
-            POINTL at = {};
-            SendMessageA(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 10);
-            LPARAM where = MAKELPARAM(at.x + 2, at.y + 4);
-            SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, where);
-            SendMessageA(editor, WM_LBUTTONUP, 0, where);
-        }),
+        Do(ClickTenthCharacterOfTheNote),
     }));
     ASSERT_TRUE(answers);
     ASSERT_EQ(1u, answers->seen().size());
