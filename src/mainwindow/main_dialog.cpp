@@ -204,6 +204,7 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         TrayIconCallback(hwnd, lParam);
         return TRUE;
     default:
+        if (RestoreTrayIconOnTaskbarCreated(hwnd, message)) return TRUE;
         break;
     }
     return LKeyDialogBox::DialogProc(message, wParam, lParam);
