@@ -15,12 +15,16 @@
 
 namespace {
 
-// The built program as Wine sees it (the Unix root is drive Z:).
-std::string BuiltProgram() {
-    std::string path = std::string("Z:") + QMARK_EXE;
+// A file of the build as Wine sees it (the Unix root is drive Z:).
+std::string BuiltFile(const char* unixPath) {
+    std::string path = std::string("Z:") + unixPath;
     for (char& c : path)
         if (c == '/') c = '\\';
     return path;
+}
+
+std::string BuiltProgram() {
+    return BuiltFile(QMARK_EXE);
 }
 
 // A copy of the program under another name in the scratch folder.
@@ -190,6 +194,57 @@ TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
         EXPECT_TRUE(started.EndsCleanly());
     }
+}
+
+// While it lives, Wine loads a library found by name from the program's folder before its own,
+// as Windows does for a library that is not among its known system ones.
+class NativeLibraryFirst {
+  public:
+    explicit NativeLibraryFirst(const char* library) : library_(library) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key_, nullptr) != ERROR_SUCCESS)
+            key_ = nullptr;
+        const char order[] = "native,builtin";
+        if (key_ != nullptr)
+            RegSetValueExA(key_, library_, 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
+                           sizeof order);
+    }
+    ~NativeLibraryFirst() {
+        if (key_ == nullptr) return;
+        RegDeleteValueA(key_, library_);
+        RegCloseKey(key_);
+    }
+    NativeLibraryFirst(const NativeLibraryFirst&) = delete;
+    NativeLibraryFirst& operator=(const NativeLibraryFirst&) = delete;
+    bool set() const { return key_ != nullptr; }
+
+  private:
+    const char* library_;
+    HKEY key_ = nullptr;
+};
+
+// A rich edit library planted in the program's folder (which is also its current folder) is
+// never loaded: the system folder's is.
+TEST(StartUp, TheRichEditLibraryComesFromTheSystemFolder) {
+    std::string book = testkit::ScratchPath("Work");
+    CreateDirectoryA(book.c_str(), nullptr);
+    BookList::AddBook(book.c_str(), false);
+    const std::string program = CopyProgram("qmark.exe");
+    ASSERT_TRUE(CopyFileA(BuiltFile(PLANTED_DLL).c_str(),
+                          testkit::ScratchPath("RICHED20.DLL").c_str(), FALSE));
+    const std::string log = testkit::ScratchPath("planted.log");
+    SetEnvironmentVariableA("QUILL_PLANTED_LOG", log.c_str());
+    {
+        NativeLibraryFirst windowsOrder("riched20");
+        ASSERT_TRUE(windowsOrder.set());
+        Started started(program);
+        HWND window = WaitForWindow("Quillmark");
+        EXPECT_NE(nullptr, window) << TopWindowTitles();
+        PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_TRUE(started.EndsCleanly());
+    }
+    SetEnvironmentVariableA("QUILL_PLANTED_LOG", nullptr);
+    EXPECT_EQ("<missing>", testkit::ReadFileBytes(log));
 }
 
 } // namespace
