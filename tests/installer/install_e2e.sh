@@ -104,7 +104,10 @@ for _ in $(seq 100); do kill -0 $first 2>/dev/null || kill -0 $second 2>/dev/nul
 check "both uninstallers ended" bash -c "! kill -0 $first 2>/dev/null && ! kill -0 $second 2>/dev/null"
 check "shortcuts removed" test ! -e "$programs/Quillmark" -a ! -e "$desktop/Quillmark.lnk"
 check "uninstall entry removed" bash -c "! \"\$WINE\" reg query '$uninstall' >/dev/null 2>&1"
-check "book count reset" [ "$(reg_value 'HKLM\Software\Velmora\Quillmark\Books' Count)" = "0" ]
+# The temporary copy, which this script did not start, empties the book list as its last step.
+book_count() { reg_value 'HKLM\Software\Velmora\Quillmark\Books' Count; }
+for _ in $(seq 50); do [ "$(book_count)" = "0" ] && break; sleep 0.2; done
+check "book count reset" [ "$(book_count)" = "0" ]
 temp=$(win_to_unix "$("$WINE" cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')")
 # The running copy cannot delete itself: it is gone, or set to be deleted when Windows next starts.
 temporary_copy_goes() {
