@@ -8,6 +8,7 @@
 #include "installer/payload.h"
 #include "installer/shell_items.h"
 #include "mainwindow/main_dialog.h"
+#include "platform/command_line.h"
 #include "platform/lfile.h"
 #include "resources/maker.h"
 #include "resources/resource.h"
@@ -34,10 +35,28 @@ void RaiseRunningCopy(HWND window) {
     SetForegroundWindow(window);
 }
 
-int RunProgram() {
-    MainDialog mainDialog(__argc, __argv);
+// The rich edit library from the system folder only: by bare name it would be looked for in the
+// program folder first, where a planted copy would run with the rights of whoever starts us.
+bool LoadRichEditLibrary() {
+    char path[LFile::kPathSize];
+    UINT length = GetSystemDirectoryA(path, sizeof path);
+    if (length == 0 || length >= sizeof path) return false;
+    LFile::FilePathCat(path, "riched20.dll");
+    return LoadLibraryA(path) != nullptr;
+}
+
+int RunProgram(const char* programPath) {
+    // "/logon" is looked for after the program's path, quoted or not: an earlier version wrote
+    // the logon command unquoted, and the path's spaces then split it into several arguments.
+    const char* arguments[] = {programPath, "/logon"};
+    MainDialog mainDialog(IsLogonStart(GetCommandLineA(), programPath) ? 2 : 1, arguments);
     InitCommonControls();
-    LoadLibraryA("RICHED20.DLL");
+    if (!LoadRichEditLibrary()) {
+        MessageBoxA(nullptr, "The rich edit library (riched20.dll) could not be loaded from the "
+                    "system folder, so Quillmark cannot show notes.", PRODUCT_NAME,
+                    MB_OK | MB_ICONSTOP);
+        return 1;
+    }
     mainDialog.Open(nullptr, MAKEINTRESOURCEA(IDD_MAIN));
     return 0;
 }
@@ -60,5 +79,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         RaiseRunningCopy(runningCopy);
         return 0;
     }
-    return RunProgram();
+    return RunProgram(programPath);
 }

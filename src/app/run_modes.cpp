@@ -1,8 +1,10 @@
 #include "app/run_modes.h"
 
+#include "dialogs/modal_loop.h"
 #include "installer/folders.h"
 #include "installer/install_dialog.h"
 #include "installer/payload.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
@@ -19,14 +21,37 @@ void PrepareProgramFolder(InstallDialog& dialog) {
     SetSettingString("Folders", "DataFiles", dialog.programFolder);
 }
 
+// Waits up to timeoutMs for the running copy's window to go and, when it belongs to another
+// process, for that process to end, so that its files can be replaced or removed.
+bool RunningCopyEnds(HWND window, DWORD timeoutMs) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    CHandle process(processId != GetCurrentProcessId() ? OpenProcess(SYNCHRONIZE, FALSE, processId)
+                                                       : nullptr);
+    return WaitPumping(process.get(), timeoutMs, [&] {
+        return !IsWindow(window) &&
+               (!process.valid() || WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0);
+    });
+}
+
+void ShowStillRunningMessage() {
+    MessageBoxA(nullptr,
+                "Quillmark is still running and did not close.\n\nClose Quillmark and try "
+                "again; nothing was changed.",
+                "Install Error", MB_OK | MB_ICONWARNING);
+}
+
 } // namespace
 
-bool RunSetupRoad(uint32_t magic, HWND runningCopy) {
+bool RunSetupRoad(uint32_t magic, HWND runningCopy, unsigned long waitMs) {
     if (magic != INSTALL_MAGIC && magic != UNINSTALL_MAGIC) return false;
-    // A running copy saves its open note and ends; there is no answer to wait for, only time.
+    // A running copy saves its open note and ends; its files cannot be replaced while it runs.
     if (runningCopy != nullptr) {
         PostMessageA(runningCopy, WM_COMMAND, IDM_EXIT, 0);
-        Sleep(magic == INSTALL_MAGIC ? 2000 : 1500);
+        if (!RunningCopyEnds(runningCopy, waitMs)) {
+            ShowStillRunningMessage();
+            return true;
+        }
     }
     if (magic == UNINSTALL_MAGIC) {
         UninstallDialog dialog(kSetupTitle, __argc);

@@ -1,22 +1,23 @@
 #include "dialogs/lkey_dialog_box.h"
 
 #include "dialogs/key_value.h"
+#include "dialogs/modal_loop.h"
 #include "dialogs/program_instance.h"
 
 INT_PTR LModelessDialogBox::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        if (CmOk()) DestroyWindow(hwnd);
+        if (CmOk()) EndModalWindow(hwnd);
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        if (CmCancel()) DestroyWindow(hwnd);
+        if (CmCancel()) EndModalWindow(hwnd);
         return TRUE;
     }
     return LDialog::DialogProc(message, wParam, lParam);
 }
 
 void LModelessDialogBox::Close() {
-    DestroyWindow(hwnd);
+    EndModalWindow(hwnd);
 }
 
 namespace {
@@ -50,20 +51,12 @@ bool LKeyDialogBox::Open(HWND parent, LPCSTR templateName) {
     HWND window = CreateDialogParamA(ProgramInstance(), templateName, parent, StaticDialogProc,
                                      reinterpret_cast<LPARAM>(this));
     if (window == nullptr) return false;
-    if (parent != nullptr) EnableWindow(parent, FALSE);
-    MSG msg;
-    // GetMessageA's -1 (an error) ends the loop as WM_QUIT does, instead of spinning on it.
-    while (IsWindow(hwnd) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (FilterMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam)) continue;
-        if (!IsDialogMessageA(hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    if (parent != nullptr) {
-        EnableWindow(parent, TRUE);
-        SetActiveWindow(parent);
-        SetFocus(parent);
-    }
+    ModalWindow modal(window, parent);
+    // The object lets go of its window when the window ends (or the session does).
+    modal.Run(
+        [this](const MSG& message) {
+            return FilterMessage(message.hwnd, message.message, message.wParam, message.lParam);
+        },
+        [this] { return hwnd != nullptr; });
     return true;
 }

@@ -24,6 +24,7 @@ class LKeyDialogBox : public LModelessDialogBox {
 
     // Creates the dialog modeless over parent (disabled meanwhile) and runs the thread's messages
     // until the window is gone. False, doing nothing, when the object already has a window or the
-    // window cannot be created. Afterwards the parent is enabled, active and focused.
+    // window cannot be created. The parent is enabled again before the window is destroyed, then
+    // made active and focused. A WM_QUIT ends the window and stays posted for the outer loop.
     bool Open(HWND parent, LPCSTR templateName);
 };

@@ -1,5 +1,6 @@
 #include "dialogs/lprogress_dialog.h"
 
+#include "dialogs/modal_loop.h"
 #include "dialogs/program_instance.h"
 #include "dialogs/window_math.h"
 #include "resources/resource.h"
@@ -12,34 +13,22 @@ LProgressDialog::LProgressDialog(const char* title) : title(title) {
 
 int LProgressDialog::Run(HWND parent) {
     if (hwnd != nullptr) return 0;
-    if (CreateDialogParamA(ProgramInstance(), "LProgressDialog", parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this)) == nullptr)
-        return 0;
-    if (parent != nullptr) EnableWindow(parent, FALSE);
-    int result = MainFunction();
-    // A cancelled job's window is already gone and hwnd is null.
-    if (IsWindow(hwnd)) {
-        DestroyWindow(hwnd);
-        hwnd = nullptr;
-    }
-    if (parent != nullptr) {
-        EnableWindow(parent, TRUE);
-        SetActiveWindow(parent);
-        SetFocus(parent);
-    }
+    HWND window = CreateDialogParamA(ProgramInstance(), "LProgressDialog", parent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    if (window == nullptr) return 0;
+    int result;
+    {
+        ModalWindow modal(window, parent);
+        result = MainFunction();
+    } // a window the job left up goes here, after its parent is enabled again
+    hwnd = nullptr;
     return result;
 }
 
 bool LProgressDialog::PumpMessages() {
-    MSG msg;
-    for (;;) {
-        if (!IsWindow(hwnd)) return true;
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
-        if (!IsDialogMessageA(hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    // A WM_QUIT stops the job as a cancel does; it stays posted for the outer loop.
+    if (!IsWindow(hwnd)) return true;
+    return !PumpPendingMessages(hwnd) || !IsWindow(hwnd);
 }
 
 void LProgressDialog::SetText(const char* text, int line) {
@@ -70,7 +59,7 @@ INT_PTR CALLBACK LProgressDialog::DialogProc(HWND window, UINT message, WPARAM w
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
         // The object lets go first, so the job sees the cancel at its next PumpMessages.
         if (owned) progress->hwnd = nullptr;
-        DestroyWindow(window);
+        EndModalWindow(window);
         return TRUE;
     }
     return owned ? progress->HandleMessage(message, wParam, lParam) : FALSE;

@@ -23,7 +23,8 @@ class LProgressDialog {
     // its result; 0 without running it when the window is already open or cannot be created.
     int Run(HWND parent);
     // Dispatches the thread's pending messages. True once the window is gone (the user
-    // cancelled), false when the queue is empty and the window is still up.
+    // cancelled) or a WM_QUIT came (it stays posted for the outer loop): the job should stop.
+    // False when the queue is empty and the window is still up.
     bool PumpMessages();
     // Shows text in line 0 or 1; other lines and a closed window are ignored.
     void SetText(const char* text, int line);

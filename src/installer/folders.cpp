@@ -9,6 +9,8 @@
 
 static_assert(sizeof(SECURITY_DESCRIPTOR) <= 64, "descriptor buffer too small");
 
+CreateFolderFunction g_createFolder = CreateDirectoryA;
+
 EveryoneFullAccess::EveryoneFullAccess() {
     auto* descriptor = reinterpret_cast<PSECURITY_DESCRIPTOR>(descriptor_);
     auto* acl = reinterpret_cast<PACL>(acl_);
@@ -47,9 +49,9 @@ void GetInstallProgramFilesPath(char* out) {
         }
         RegCloseKey(key);
     }
-    EveryoneFullAccess access;
-    SECURITY_ATTRIBUTES attributes = {sizeof attributes, access.descriptor(), FALSE};
-    CreateDirectoryA(out, access.valid() ? &attributes : nullptr);
+    // Default security: the folder holding qmark.exe, the uninstaller and the help file keeps
+    // what Program Files passes down, so only administrators can change what every user runs.
+    g_createFolder(out, nullptr);
 }
 
 void GetDataFolderPath(const char* name, char* out) {
@@ -62,12 +64,15 @@ void GetDataFolderPath(const char* name, char* out) {
 void CreateDataFolder(const char* programFolder, const char* name) {
     char folder[LFile::kPathSize];
     std::snprintf(folder, sizeof folder, "%s\\%s", programFolder, name);
-    CreateDirectoryA(folder, nullptr);
+    // The default books are shared by every user of the machine.
+    EveryoneFullAccess access;
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, access.descriptor(), FALSE};
+    g_createFolder(folder, access.valid() ? &attributes : nullptr);
     SetSettingString("Folders", name, folder);
 }
 
-void DeleteDataFolder(const char* name) {
+void DeleteDataFolder(const char* name, const char* programFolder) {
     char folder[LFile::kPathSize];
     GetSettingString("Folders", name, "", folder);
-    if (folder[0] != '\0') LFile::DeleteFolderAndFiles(folder);
+    if (LFile::IsInsideFolder(folder, programFolder)) LFile::DeleteFolderAndFiles(folder);
 }

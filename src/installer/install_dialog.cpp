@@ -5,6 +5,8 @@
 #include "installer/payload.h"
 #include "resources/resource.h"
 
+#include <cstdio>
+
 namespace {
 
 // How long the uninstaller's temporary copy waits for the uninstaller that started it to end.
@@ -31,6 +33,16 @@ void ShowCorruptInstallMessage(HWND owner) {
                 "Install Error", MB_OK | MB_ICONWARNING);
 }
 
+void ShowUnwritableFileMessage(HWND owner, const char* path) {
+    char text[LFile::kPathSize + 200];
+    std::snprintf(text, sizeof text,
+                  "The file %s could not be written.\n\nThe installation was stopped; the files "
+                  "already installed were left as they were. Make sure there is room on the "
+                  "disk and the file is not read-only or in use, then install again.",
+                  path);
+    MessageBoxA(owner, text, "Install Error", MB_OK | MB_ICONWARNING);
+}
+
 bool LicenceTermsDialog::CmOk() {
     return IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED;
 }
@@ -52,23 +64,29 @@ int InstallDialog::MainFunction() {
     CreateDefaultBookFolders(programFolder);
     if (PumpMessages()) return false;
     WindowProgress progress(*this);
-    switch (ExtractPayload(ownPath, programFolder, kInstalledFiles, progress)) {
+    char failedFile[LFile::kPathSize] = "";
+    switch (ExtractPayload(ownPath, programFolder, kInstalledFiles, progress, failedFile)) {
     case ExtractResult::Done:
         break;
     case ExtractResult::Corrupt:
         ShowCorruptInstallMessage(hwnd);
+        return false;
+    case ExtractResult::WriteFailed:
+        ShowUnwritableFileMessage(hwnd, failedFile);
         return false;
     case ExtractResult::Cancelled:
     case ExtractResult::Unreadable:
         return false;
     }
     SetText("Finalizing", 1);
-    Finalize();
-    return true;
+    return Finalize();
 }
 
-void InstallDialog::Finalize() {
-    FinalizeInstallation(programFolder);
+bool InstallDialog::Finalize() {
+    char failedFile[LFile::kPathSize] = "";
+    if (FinalizeInstallation(programFolder, failedFile)) return true;
+    ShowUnwritableFileMessage(hwnd, failedFile);
+    return false;
 }
 
 UninstallDialog::UninstallDialog(const char* title, int argumentCount)
@@ -86,6 +104,7 @@ int UninstallDialog::MainFunction() {
     Sleep(250);
     if (MessageBoxA(hwnd, "Are you sure you want to remove Quillmark from this computer?",
                     "Uninstall Quillmark", MB_YESNO | MB_ICONSTOP) == IDYES)
-        RemoveInstallation();
+        RemoveInstallation(programFolder);
+    if (handedOver) RemoveTemporaryUninstaller(ownPath);
     return true;
 }

@@ -20,7 +20,8 @@ class InstallDialog : public LProgressDialog {
     // The installation: terms page, default books, extraction with checksum, Finalize.
     // True when it completed.
     int MainFunction() override;
-    void Finalize();
+    // False, after reporting the file, when the uninstaller copy or a mark could not be written.
+    bool Finalize();
 
     // The folder everything is installed into; start-up fills it before Run.
     char programFolder[LFile::kPathSize] = "";
@@ -43,3 +44,5 @@ class UninstallDialog : public InstallDialog {
 
 // "Installation file corrupt." in a warning box owned by owner (may be null).
 void ShowCorruptInstallMessage(HWND owner);
+// Names the file that could not be written in an "Install Error" warning box.
+void ShowUnwritableFileMessage(HWND owner, const char* path);

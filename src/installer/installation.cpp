@@ -1,9 +1,11 @@
 #include "installer/installation.h"
 
+#include "dialogs/modal_loop.h"
 #include "installer/folders.h"
 #include "installer/payload.h"
 #include "installer/shell_items.h"
 #include "platform/lfile.h"
+#include "platform/process_start.h"
 #include "platform/settings.h"
 
 #include <windows.h>
@@ -25,24 +27,32 @@ void CreateDefaultBookFolders(const char* programFolder) {
         CreateDataFolder(programFolder, book);
 }
 
-void FinalizeInstallation(const char* programFolder) {
+bool FinalizeInstallation(const char* programFolder, char* failedFile) {
     char program[LFile::kPathSize], uninstaller[LFile::kPathSize], help[LFile::kPathSize];
     ProgramFile(programFolder, "qmark.exe", program);
     ProgramFile(programFolder, "uninst.exe", uninstaller);
     ProgramFile(programFolder, "qmark.hlp", help);
 
+    // The files first: an uninstaller or a mark that could not be written is reported before any
+    // shortcut or entry points at it.
+    const char* failed = nullptr;
+    if (!CopyFileA(program, uninstaller, FALSE) || !AppendMagicToFile(uninstaller, UNINSTALL_MAGIC))
+        failed = uninstaller;
+    else if (!AppendMagicToFile(program, 0))
+        failed = program;
+    if (failed != nullptr) {
+        lstrcpynA(failedFile, failed, LFile::kPathSize);
+        return false;
+    }
+
     AddStartMenuShortcut(program, "Quillmark");
     char desktopLink[LFile::kPathSize];
     GetDesktopShortcutPath(desktopLink);
     CreateShortcut(desktopLink, program);
-
-    CopyFileA(program, uninstaller, FALSE);
     CreateUninstallEntry(uninstaller);
-    AppendMagicToFile(program, 0);
-    AppendMagicToFile(uninstaller, UNINSTALL_MAGIC);
-
     AddStartMenuShortcut(help, "Quillmark Help");
-    WinExec(program, SW_SHOWNORMAL);
+    StartProgram(program, nullptr, SW_SHOWNORMAL);
+    return true;
 }
 
 UninstallTurn::UninstallTurn(unsigned long waitMs)
@@ -51,29 +61,9 @@ UninstallTurn::UninstallTurn(unsigned long waitMs)
         held_ = true; // without the mutex the uninstaller works as it always did
         return;
     }
-    const DWORD start = GetTickCount();
-    for (;;) {
-        // Messages are handled while waiting: the uninstaller that started this one holds its
-        // turn until this one takes input (WinExec waits for that).
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        const DWORD elapsed = GetTickCount() - start;
-        const DWORD result = MsgWaitForMultipleObjects(
-            1, &mutex_, FALSE, elapsed < waitMs ? waitMs - elapsed : 0, QS_ALLINPUT);
-        // An uninstaller that ended without giving up its turn leaves it abandoned, not taken.
-        if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED_0) {
-            held_ = true;
-            return;
-        }
-        if (result != WAIT_OBJECT_0 + 1) return; // out of time
-    }
+    // Messages are handled while waiting: the uninstaller that started this one holds its turn
+    // until this one takes input (StartProgram waits for that).
+    held_ = WaitPumping(mutex_, waitMs, [] { return false; });
 }
 
 UninstallTurn::~UninstallTurn() {
@@ -82,21 +72,31 @@ UninstallTurn::~UninstallTurn() {
     CloseHandle(mutex_);
 }
 
-bool StartUninstallerCopy(const char* ownPath) {
+bool TemporaryUninstallerPath(char* out) {
     char temp[LFile::kPathSize];
     DWORD length = GetTempPathA(sizeof temp, temp);
     if (length == 0 || length >= sizeof temp) return false;
-    char copy[LFile::kPathSize];
-    lstrcpynA(copy, temp, sizeof copy);
-    LFile::FilePathCat(copy, "uninst.exe");
-    if (!CopyFileA(ownPath, copy, FALSE)) return false;
-    char commandLine[LFile::kPathSize + 16];
-    std::snprintf(commandLine, sizeof commandLine, "%s /uninstall", copy);
-    WinExec(commandLine, SW_SHOWNORMAL);
+    lstrcpynA(out, temp, LFile::kPathSize);
+    LFile::FilePathCat(out, "uninst.exe");
     return true;
 }
 
-void RemoveInstallation() {
+bool StartUninstallerCopy(const char* ownPath) {
+    char copy[LFile::kPathSize];
+    if (!TemporaryUninstallerPath(copy) || !CopyFileA(ownPath, copy, FALSE)) return false;
+    if (StartProgram(copy, "/uninstall", SW_SHOWNORMAL)) return true;
+    DeleteFileA(copy);
+    return false;
+}
+
+void RemoveTemporaryUninstaller(const char* ownPath) {
+    char copy[LFile::kPathSize];
+    if (!TemporaryUninstallerPath(copy) || lstrcmpiA(copy, ownPath) != 0) return;
+    if (GetFileAttributesA(copy) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(copy))
+        MoveFileExA(copy, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+void RemoveInstallation(const char* programFolder) {
     char desktopLink[LFile::kPathSize];
     GetDesktopShortcutPath(desktopLink);
     DeleteFileA(desktopLink);
@@ -106,9 +106,9 @@ void RemoveInstallation() {
     RemoveStartMenuGroupFolder();
 
     for (const char* book : kDefaultBooks)
-        DeleteDataFolder(book);
-    DeleteDataFolder("DataFiles");
-    DeleteDataFolder("ProgramFiles");
+        DeleteDataFolder(book, programFolder);
+    DeleteDataFolder("DataFiles", programFolder);
+    DeleteDataFolder("ProgramFiles", programFolder);
 
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
@@ -125,3 +125,4 @@ void RemoveInstallation() {
     }
     SetSettingInt("Books", "Count", 0);
 }
+

@@ -1,6 +1,8 @@
 #include "installer/shell_items.h"
 
 #include "installer/payload.h"
+#include "platform/command_line.h"
+#include "platform/handles.h"
 #include "platform/lfile.h"
 
 #include <windows.h>
@@ -93,16 +95,16 @@ void CreateShortcut(const char* linkPath, const char* target) {
     CoUninitialize();
 }
 
-void AppendMagicToFile(const char* path, uint32_t value) {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+bool AppendMagicToFile(const char* path, uint32_t value) {
+    CHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+    if (!file.valid()) return false;
     unsigned char bytes[4];
     WriteLittleEndian32(value, bytes);
-    SetFilePointer(file, 0, nullptr, FILE_END);
     DWORD written = 0;
-    WriteFile(file, bytes, sizeof bytes, &written, nullptr);
-    CloseHandle(file);
+    return SetFilePointer(file.get(), 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+           WriteFile(file.get(), bytes, sizeof bytes, &written, nullptr) &&
+           written == sizeof bytes;
 }
 
 uint32_t ReadFileMagic(const char* path) {
@@ -118,34 +120,32 @@ uint32_t ReadFileMagic(const char* path) {
 }
 
 void CreateUninstallEntry(const char* uninstaller) {
-    HKEY currentVersion;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0,
-                      KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY,
-                      &currentVersion) != ERROR_SUCCESS)
+    // The command is quoted: unquoted, a path with spaces lets Windows try "C:\Program.exe".
+    char command[LFile::kPathSize + 2];
+    if (!QuotedCommandLine(uninstaller, nullptr, command, sizeof command)) return;
+    CKey currentVersion;
+    if (currentVersion.Open(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_CREATE_SUB_KEY) !=
+        ERROR_SUCCESS)
         return;
-    HKEY entry;
+    CKey entry;
     DWORD disposition = 0;
-    char emptyClass[] = "";
-    if (RegCreateKeyExA(currentVersion, kUninstallKey, 0, emptyClass, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &entry, &disposition) == ERROR_SUCCESS) {
-        if (disposition == REG_CREATED_NEW_KEY) {
-            const char name[] = "Quillmark Uninstall";
-            RegSetValueExA(entry, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
-                           sizeof name);
-            RegSetValueExA(entry, "UninstallString", 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(uninstaller),
-                           static_cast<DWORD>(lstrlenA(uninstaller) + 1));
-        }
-        RegCloseKey(entry);
-    }
-    RegCloseKey(currentVersion);
+    if (entry.Create(currentVersion.get(), kUninstallKey, KEY_SET_VALUE, &disposition) !=
+            ERROR_SUCCESS ||
+        disposition != REG_CREATED_NEW_KEY)
+        return;
+    const char name[] = "Quillmark Uninstall";
+    RegSetValueExA(entry.get(), "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
+                   sizeof name);
+    RegSetValueExA(entry.get(), "UninstallString", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(command),
+                   static_cast<DWORD>(lstrlenA(command) + 1));
 }
 
 void RemoveUninstallEntry() {
-    HKEY currentVersion;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_ALL_ACCESS, &currentVersion) !=
+    CKey currentVersion;
+    if (currentVersion.Open(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_ENUMERATE_SUB_KEYS |
+                                                                     KEY_QUERY_VALUE | DELETE) !=
         ERROR_SUCCESS)
         return;
-    RegDeleteKeyA(currentVersion, kUninstallKey);
-    RegCloseKey(currentVersion);
+    RegDeleteKeyA(currentVersion.get(), kUninstallKey);
 }

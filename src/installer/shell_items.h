@@ -19,12 +19,13 @@ void GetDesktopShortcutPath(char* out);
 // Writes a shell link at linkPath pointing at target. Failures are silent.
 void CreateShortcut(const char* linkPath, const char* target);
 
-// Appends the four bytes of value (little-endian) to an existing file.
-void AppendMagicToFile(const char* path, uint32_t value);
+// Appends the four bytes of value (little-endian) to an existing file; false when they could
+// not be written.
+bool AppendMagicToFile(const char* path, uint32_t value);
 // The last four bytes of a file as a little-endian value; 0 when it cannot be read.
 uint32_t ReadFileMagic(const char* path);
 
-// Creates "Uninstall\Quillmark" with "DisplayName" and "UninstallString" = uninstaller, only when
-// the entry does not exist yet: an existing entry stays as it is.
+// Creates "Uninstall\Quillmark" with "DisplayName" and "UninstallString" = the uninstaller's path
+// in quotes, only when the entry does not exist yet: an existing entry stays as it is.
 void CreateUninstallEntry(const char* uninstaller);
 void RemoveUninstallEntry();

@@ -1,18 +1,18 @@
 #include "mainwindow/logon_start.h"
 
+#include "platform/command_line.h"
 #include "platform/lfile.h"
 #include "platform/settings.h"
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunValue[] = "QuillmarkRun";
-const char kLogonArgument[] = " /logon";
+const char kLogonArgument[] = "/logon";
 
 } // namespace
 
@@ -23,10 +23,11 @@ void UpdateLogonStart() {
         char path[LFile::kPathSize] = "";
         GetModuleFileNameA(nullptr, path, sizeof path);
         path[sizeof path - 1] = '\0';
-        char command[sizeof path + sizeof kLogonArgument];
-        std::snprintf(command, sizeof command, "%s%s", path, kLogonArgument);
-        RegSetValueExA(run, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
-                       static_cast<DWORD>(std::strlen(command) + 1));
+        // Quoted: unquoted, a path with spaces lets Windows try "C:\Program.exe" first.
+        char command[sizeof path + 16];
+        if (QuotedCommandLine(path, kLogonArgument, command, sizeof command))
+            RegSetValueExA(run, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+                           static_cast<DWORD>(std::strlen(command) + 1));
     } else {
         RegDeleteValueA(run, kRunValue);
     }

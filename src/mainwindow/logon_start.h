@@ -2,7 +2,7 @@
 // next logon, so that it waits in the tray.
 #pragma once
 
-// Writes "QuillmarkRun" = "<this program's path> /logon" under HKEY_LOCAL_MACHINE
+// Writes "QuillmarkRun" = "\"<this program's path>\" /logon" under HKEY_LOCAL_MACHINE
 // "SOFTWARE\Microsoft\Windows\CurrentVersion\Run" while "HotKeyOn" is set, and deletes it
 // otherwise. Where that key cannot be written, nothing happens.
 void UpdateLogonStart();

@@ -3,6 +3,7 @@
 
 #include "dialogs/program_instance.h"
 #include "mainwindow/hot_key.h"
+#include "mainwindow/link_question.h"
 #include "mainwindow/logon_start.h"
 #include "mainwindow/main_layout.h"
 #include "mainwindow/status_texts.h"
@@ -204,6 +205,7 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         TrayIconCallback(hwnd, lParam);
         return TRUE;
     default:
+        if (RestoreTrayIconOnTaskbarCreated(hwnd, message)) return TRUE;
         break;
     }
     return LKeyDialogBox::DialogProc(message, wParam, lParam);
@@ -244,5 +246,5 @@ void MainDialog::OpenClickedLink(long first, long last) {
     std::string text(2 * static_cast<size_t>(last - first) + 1, '\0');
     TEXTRANGEA textRange = {range, &text[0]};
     SendMessageA(NoteText(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&textRange));
-    ShellExecuteA(hwnd, "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    OpenNoteLink(hwnd, text.c_str());
 }

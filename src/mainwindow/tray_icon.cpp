@@ -32,6 +32,9 @@ void ShowTrayMenu(HWND mainWindow) {
     HMENU popup = GetSubMenu(menu, 0);
     SetMenuDefaultItem(popup, IDM_OPEN, FALSE);
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, mainWindow, nullptr);
+    // The documented companion of a tray menu: without it the menu may not show again until
+    // the window gets another message.
+    PostMessageA(mainWindow, WM_NULL, 0, 0);
     DestroyMenu(menu);
 }
 
@@ -53,6 +56,13 @@ void AddTrayIcon(HWND mainWindow) {
 void RemoveTrayIcon(HWND mainWindow) {
     NOTIFYICONDATAA data = TrayData(mainWindow);
     Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+bool RestoreTrayIconOnTaskbarCreated(HWND mainWindow, UINT message) {
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    if (taskbarCreated == 0 || message != taskbarCreated) return false;
+    AddTrayIcon(mainWindow);
+    return true;
 }
 
 void TrayIconCallback(HWND mainWindow, LPARAM mouseMessage) {

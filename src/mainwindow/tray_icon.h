@@ -9,6 +9,10 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 20;
 // Adds the icon with the tip "Quillmark"; without the program's icon nothing is added.
 void AddTrayIcon(HWND mainWindow);
 void RemoveTrayIcon(HWND mainWindow);
+// When message is the "TaskbarCreated" message that Explorer sends every top-level window as it
+// starts again (with a tray that knows no icons), adds the icon again and returns true: a
+// hidden window would otherwise have no way back but a second start.
+bool RestoreTrayIconOnTaskbarCreated(HWND mainWindow, UINT message);
 
 // The tray's mouse message (lParam of kTrayCallbackMessage): a left button release opens the
 // main window; a right button press or the context-menu key shows the tray menu, whose choice

@@ -80,13 +80,15 @@ bool LFile::BrowseForFolder(char* path, const char* title) {
         return false;
     }
     // SHGetPathFromIDList writes up to MAX_PATH (260) bytes, the size of the caller's buffer.
+    // An item without a path (My Computer, a printer) is no folder to use: as Cancel.
     char chosenPath[MAX_PATH] = "";
-    if (SHGetPathFromIDListA(chosen, chosenPath)) lstrcpynA(path, chosenPath, kPathSize);
+    const bool hasPath = SHGetPathFromIDListA(chosen, chosenPath) && chosenPath[0] != '\0';
+    if (hasPath) lstrcpynA(path, chosenPath, kPathSize);
     IMalloc* shellMalloc = nullptr;
     if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
         shellMalloc->Free(chosen);
         shellMalloc->Release();
     }
     CoUninitialize();
-    return true;
+    return hasPath;
 }

@@ -24,7 +24,7 @@ class LFile {
     // Deletes the folder's files (not its subfolders) and then the folder; true if the folder went.
     static bool DeleteFolderAndFiles(const char* folder);
     // Shows the shell's folder picker; on OK writes the chosen path into path (260 bytes).
-    // On Cancel returns false and leaves path as it was.
+    // On Cancel, and when the chosen item has no path, returns false and leaves path as it was.
     static bool BrowseForFolder(char* path, const char* title);
     // Size of an open file, or 0 when it cannot be read. handle is a Windows HANDLE.
     static unsigned long GetFileSizeBytes(void* handle);
@@ -36,5 +36,9 @@ class LFile {
     static void FilePathCat(char* dest, const char* name);
     static void FilePathCatExt(char* dest, const char* name, const char* ext);
     static bool StripFileNameChars(const char* src, char* dest);
+    // True when path is folder itself or lies below it, compared without case, separators alike,
+    // a trailing separator ignored. A path with a "." or ".." part, and an empty folder, never
+    // count as inside: only the plain spelling is trusted.
+    static bool IsInsideFolder(const char* path, const char* folder);
     static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 };

@@ -65,3 +65,32 @@ bool LFile::StripFileNameChars(const char* src, char* dest) {
     *out = '\0';
     return out != dest;
 }
+
+namespace {
+
+// True when the part of path from start to the next separator is "." or "..".
+bool IsDotPart(const char* start) {
+    size_t length = 0;
+    while (start[length] != '\0' && !LFile::IsSeparator(start[length]))
+        ++length;
+    return (length == 1 && start[0] == '.') || (length == 2 && start[0] == '.' && start[1] == '.');
+}
+
+char FoldedChar(char c) {
+    if (LFile::IsSeparator(c)) return '\\';
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+bool LFile::IsInsideFolder(const char* path, const char* folder) {
+    size_t folderLength = std::strlen(folder);
+    while (folderLength > 0 && IsSeparator(folder[folderLength - 1]))
+        --folderLength;
+    if (folderLength == 0) return false;
+    for (const char* part = path; *part != '\0'; ++part)
+        if ((part == path || IsSeparator(part[-1])) && IsDotPart(part)) return false;
+    for (size_t i = 0; i < folderLength; ++i)
+        if (path[i] == '\0' || FoldedChar(path[i]) != FoldedChar(folder[i])) return false;
+    return path[folderLength] == '\0' || IsSeparator(path[folderLength]);
+}

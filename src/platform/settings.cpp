@@ -1,5 +1,6 @@
 #include "platform/settings.h"
 
+#include "platform/handles.h"
 #include "platform/setting_text.h"
 
 #include <windows.h>
@@ -57,15 +58,12 @@ void GetSettingString(const char* section, const char* name, const char* def, ch
 long SetSettingString(const char* section, const char* name, const char* text) {
     char path[kSettingsKeyPathSize];
     FormatSectionPath(path, section);
-    HKEY key;
-    DWORD disposition;
-    char emptyClass[] = "";
-    LONG result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, emptyClass, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, &key, &disposition);
+    CKey key;
+    LONG result = key.Create(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE);
     if (result != ERROR_SUCCESS) return result;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                   static_cast<DWORD>(std::strlen(text) + 1));
-    return RegCloseKey(key);
+    // The write's own result: a value that was not stored must not read as stored.
+    return RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(std::strlen(text) + 1));
 }
 
 void DeleteSetting(const char* section, const char* name) {

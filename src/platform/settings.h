@@ -7,7 +7,8 @@
 // out must hold 260 bytes.
 void GetSettingString(const char* section, const char* name, const char* def, char* out);
 // Stores text as REG_SZ with its terminator, creating the section when needed.
-// Returns 0, or the error code of creating or opening the section (then nothing is stored).
+// Returns 0, or the error code of creating or opening the section or of storing the value (then
+// nothing is stored).
 long SetSettingString(const char* section, const char* name, const char* text);
 void DeleteSetting(const char* section, const char* name);
 // Numbers and flags are read from the stored text; a REG_DWORD value reads as its number

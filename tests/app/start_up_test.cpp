@@ -15,12 +15,16 @@
 
 namespace {
 
-// The built program as Wine sees it (the Unix root is drive Z:).
-std::string BuiltProgram() {
-    std::string path = std::string("Z:") + QMARK_EXE;
+// A file of the build as Wine sees it (the Unix root is drive Z:).
+std::string BuiltFile(const char* unixPath) {
+    std::string path = std::string("Z:") + unixPath;
     for (char& c : path)
         if (c == '/') c = '\\';
     return path;
+}
+
+std::string BuiltProgram() {
+    return BuiltFile(QMARK_EXE);
 }
 
 // A copy of the program under another name in the scratch folder.
@@ -33,10 +37,11 @@ std::string CopyProgram(const std::string& name) {
 // A started program that is ended at the latest when the test lets go of it.
 class Started {
   public:
-    explicit Started(const std::string& program) {
+    explicit Started(const std::string& program) : Started(program, "\"" + program + "\"") {}
+    // Started with exactly this command line, as Windows passes a Run value or a shortcut's.
+    Started(const std::string& program, std::string commandLine) {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        std::string commandLine = "\"" + program + "\"";
         if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                             testkit::Scratch().c_str(), &startup, &info_))
             ADD_FAILURE() << "cannot start " << program;
@@ -137,6 +142,109 @@ TEST(StartUp, FileNamedAsAnInstallerWithoutTheInstallerMarkIsRefused) {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(started.EndsCleanly());
     }
+}
+
+// What is on the screen, for a failure's message.
+std::string TopWindowTitles() {
+    std::string titles;
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            char title[128] = "";
+            GetWindowTextA(window, title, sizeof title);
+            if (title[0] != '\0') *reinterpret_cast<std::string*>(param) += std::string(title) + "; ";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&titles));
+    return titles;
+}
+
+// The main window, shown or not, once it exists.
+HWND WaitForMainWindow() {
+    for (int i = 0; i < 300; ++i) {
+        if (HWND window = FindWindowA(WC_DIALOG, "Quillmark")) return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// A logon start waits hidden in the tray, whether its command line quotes the program's path
+// (as the logon value is written now) or not (as earlier versions wrote it, where the path's
+// spaces split it into several arguments before "/logon").
+TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
+    std::string book = testkit::ScratchPath("Work");
+    CreateDirectoryA(book.c_str(), nullptr);
+    BookList::AddBook(book.c_str(), false);
+    CreateDirectoryA(testkit::ScratchPath("Program Files").c_str(), nullptr);
+    const std::string program = CopyProgram("Program Files\\qmark.exe");
+    struct Case {
+        std::string commandLine;
+        bool shown;
+    };
+    for (const Case& start : {Case{"\"" + program + "\" /logon", false},
+                              Case{program + " /logon", false}, Case{program, true}}) {
+        SCOPED_TRACE(start.commandLine);
+        Started started(program, start.commandLine);
+        HWND window = WaitForMainWindow();
+        ASSERT_NE(nullptr, window) << TopWindowTitles();
+        // The logon start hides its window as soon as its queue runs; give it that time.
+        for (int i = 0; i < 40 && IsWindowVisible(window) != start.shown; ++i)
+            Sleep(50);
+        Sleep(300);
+        EXPECT_EQ(start.shown, IsWindowVisible(window) != FALSE);
+        PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_TRUE(started.EndsCleanly());
+    }
+}
+
+// While it lives, Wine loads a library found by name from the program's folder before its own,
+// as Windows does for a library that is not among its known system ones.
+class NativeLibraryFirst {
+  public:
+    explicit NativeLibraryFirst(const char* library) : library_(library) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key_, nullptr) != ERROR_SUCCESS)
+            key_ = nullptr;
+        const char order[] = "native,builtin";
+        if (key_ != nullptr)
+            RegSetValueExA(key_, library_, 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
+                           sizeof order);
+    }
+    ~NativeLibraryFirst() {
+        if (key_ == nullptr) return;
+        RegDeleteValueA(key_, library_);
+        RegCloseKey(key_);
+    }
+    NativeLibraryFirst(const NativeLibraryFirst&) = delete;
+    NativeLibraryFirst& operator=(const NativeLibraryFirst&) = delete;
+    bool set() const { return key_ != nullptr; }
+
+  private:
+    const char* library_;
+    HKEY key_ = nullptr;
+};
+
+// A rich edit library planted in the program's folder (which is also its current folder) is
+// never loaded: the system folder's is.
+TEST(StartUp, TheRichEditLibraryComesFromTheSystemFolder) {
+    std::string book = testkit::ScratchPath("Work");
+    CreateDirectoryA(book.c_str(), nullptr);
+    BookList::AddBook(book.c_str(), false);
+    const std::string program = CopyProgram("qmark.exe");
+    ASSERT_TRUE(CopyFileA(BuiltFile(PLANTED_DLL).c_str(),
+                          testkit::ScratchPath("RICHED20.DLL").c_str(), FALSE));
+    const std::string log = testkit::ScratchPath("planted.log");
+    SetEnvironmentVariableA("QUILL_PLANTED_LOG", log.c_str());
+    {
+        NativeLibraryFirst windowsOrder("riched20");
+        ASSERT_TRUE(windowsOrder.set());
+        Started started(program);
+        HWND window = WaitForWindow("Quillmark");
+        EXPECT_NE(nullptr, window) << TopWindowTitles();
+        PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_TRUE(started.EndsCleanly());
+    }
+    SetEnvironmentVariableA("QUILL_PLANTED_LOG", nullptr);
+    EXPECT_EQ("<missing>", testkit::ReadFileBytes(log));
 }
 
 } // namespace

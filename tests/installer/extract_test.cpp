@@ -1,6 +1,7 @@
 // Extraction of a self-installing file built in the test, row by row into a program folder.
 #include "installer/extract.h"
 #include "installer/payload_builder.h"
+#include "platform/handles.h"
 #include "testkit/testkit.h"
 
 #include <windows.h>
@@ -43,6 +44,21 @@ class ExtractTest : public ::testing::Test {
     std::string Installed(const std::string& name) {
         return testkit::ReadFileBytes(folder + "\\" + name);
     }
+    void InstallPrevious() {
+        testkit::WriteFileBytes(folder + "\\prog.exe", "old program");
+        testkit::WriteFileBytes(folder + "\\help.hlp", "old help");
+    }
+    void ExpectPreviousInstallation() {
+        EXPECT_EQ("old program", Installed("prog.exe"));
+        EXPECT_EQ("old help", Installed("help.hlp"));
+        EXPECT_EQ("<missing>", Installed("top.txt"));
+        ExpectNoTemporaryFiles();
+    }
+    void ExpectNoTemporaryFiles() {
+        for (const char* name : {"prog.exe.new", "help.hlp.new", "top.txt.new",
+                                 "PhoneBook\\template._txt.new"})
+            EXPECT_EQ("<missing>", Installed(name)) << name;
+    }
 
     std::string folder, setup;
     RecordedProgress progress;
@@ -71,32 +87,68 @@ TEST_F(ExtractTest, EmptyRowCreatesNoFileAndLaterRowsStillLand) {
     EXPECT_EQ("top", Installed("top.txt"));
 }
 
-TEST_F(ExtractTest, ChangedByteExtractsAllThenReportsCorrupt) {
+// An earlier installation stays whole unless every new file arrived and the checksum adds up.
+TEST_F(ExtractTest, CorruptFileChangesNothingInstalled) {
+    InstallPrevious();
     std::string payload = BuildPayload({"program", "help", "tmpl", "top!"});
     std::string changed = payload;
     changed[18] ^= 0x01; // the last stored byte: "!" becomes " "
     EXPECT_EQ(ExtractResult::Corrupt, Extract(changed));
-    EXPECT_EQ("top ", Installed("top.txt"));
+    ExpectPreviousInstallation();
 
     std::string exchanged = payload;
     std::swap(exchanged[0], exchanged[18]);
     EXPECT_EQ(ExtractResult::Done, Extract(exchanged));
+    EXPECT_EQ("!rogram", Installed("prog.exe"));
+    EXPECT_EQ("topp", Installed("top.txt"));
+    ExpectNoTemporaryFiles();
 }
 
-TEST_F(ExtractTest, CancelStopsAfterTheCurrentChunk) {
+TEST_F(ExtractTest, CancelStopsAfterTheCurrentChunkAndChangesNothingInstalled) {
+    InstallPrevious();
     progress.cancelAfterChunks = 1;
     EXPECT_EQ(ExtractResult::Cancelled,
               Extract(BuildPayload({std::string(20000, 'P'), "help", "tmpl", "top"})));
-    EXPECT_EQ(4096u, Installed("prog.exe").size());
-    EXPECT_EQ("<missing>", Installed("help.hlp"));
+    EXPECT_EQ(1u, progress.fractions.size());
+    ExpectPreviousInstallation();
 
     // Past the first of the large blocks the file is read in, the count still holds.
     progress = RecordedProgress();
     progress.cancelAfterChunks = 300;
-    std::string big(3 << 20, 'B');
-    big[1228799] = 'E';
-    EXPECT_EQ(ExtractResult::Cancelled, Extract(BuildPayload({big, "help", "tmpl", "top"})));
-    EXPECT_EQ(big.substr(0, 300 * 4096), Installed("prog.exe"));
+    EXPECT_EQ(ExtractResult::Cancelled,
+              Extract(BuildPayload({std::string(3 << 20, 'B'), "help", "tmpl", "top"})));
+    EXPECT_EQ(300u, progress.fractions.size());
+    ExpectPreviousInstallation();
+}
+
+// A file that cannot be written is reported by name; the earlier installation stays whole.
+TEST_F(ExtractTest, UnwritableFileIsReportedAndChangesNothingInstalled) {
+    InstallPrevious();
+    const std::string payload = BuildPayload({"program", "help", "tmpl", "top"});
+    char failed[260] = "";
+
+    // An installed file in use (held open without sharing, as Windows holds a running program)
+    // is found before anything is written.
+    const std::string help = folder + "\\help.hlp";
+    testkit::WriteFileBytes(setup, payload);
+    {
+        CHandle inUse(CreateFileA(help.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(inUse.valid());
+        EXPECT_EQ(ExtractResult::WriteFailed,
+                  ExtractPayload(setup.c_str(), folder.c_str(), kRows, progress, failed));
+    }
+    EXPECT_EQ(help, failed);
+    EXPECT_TRUE(progress.names.empty());
+    ExpectPreviousInstallation();
+
+    // A destination that cannot be created stops the extraction at that file.
+    testkit::RemoveTree(folder + "\\PhoneBook");
+    failed[0] = '\0';
+    EXPECT_EQ(ExtractResult::WriteFailed,
+              ExtractPayload(setup.c_str(), folder.c_str(), kRows, progress, failed));
+    EXPECT_EQ(folder + "\\PhoneBook\\template._txt", failed);
+    ExpectPreviousInstallation();
 }
 
 TEST_F(ExtractTest, RowsLongerThanOneReadArriveWhole) {

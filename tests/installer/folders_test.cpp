@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -108,10 +109,70 @@ TEST(DataFolders, CreateRecordsAndDeleteRemovesFilesAndFolder) {
     EXPECT_EQ(folder, recorded);
 
     testkit::WriteFileBytes(folder + "\\Contacts.txt", "x");
-    DeleteDataFolder("Other Notes"); // no value: nothing happens
+    DeleteDataFolder("Other Notes", program.c_str()); // no value: nothing happens
     EXPECT_TRUE(IsFolder(folder));
-    DeleteDataFolder("PhoneBook");
+    DeleteDataFolder("PhoneBook", program.c_str());
     EXPECT_FALSE(IsFolder(folder));
+}
+
+// A changed or damaged "Folders" value must never empty a folder outside the program folder.
+TEST(DataFolders, DeleteLeavesRecordedFoldersOutsideTheProgramFolder) {
+    std::string program = testkit::ScratchPath("Program");
+    CreateDirectoryA(program.c_str(), nullptr);
+    std::string elsewhere = testkit::ScratchPath("Documents");
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    testkit::WriteFileBytes(elsewhere + "\\Letter.txt", "keep");
+    for (const std::string& value :
+         {elsewhere, program + "\\..\\Documents", testkit::ScratchPath("Program2")}) {
+        SetSettingString("Folders", "Diary", value.c_str());
+        DeleteDataFolder("Diary", program.c_str());
+    }
+    EXPECT_EQ("keep", testkit::ReadFileBytes(elsewhere + "\\Letter.txt"));
+}
+
+// What CreateDirectoryA is asked for, folder by folder: the program folder keeps the access it
+// inherits, the book folders are shared with every user.
+struct CreatedFolder {
+    std::string path;
+    bool everyone = false; // an access list granting Everyone full access was passed
+    bool defaultSecurity = false;
+};
+std::vector<CreatedFolder> g_created;
+
+BOOL WINAPI RecordCreateFolder(LPCSTR path, LPSECURITY_ATTRIBUTES attributes) {
+    CreatedFolder created;
+    created.path = path;
+    created.defaultSecurity = attributes == nullptr || attributes->lpSecurityDescriptor == nullptr;
+    if (!created.defaultSecurity) {
+        BOOL present = FALSE, defaulted = FALSE;
+        PACL acl = nullptr;
+        created.everyone =
+            GetSecurityDescriptorDacl(attributes->lpSecurityDescriptor, &present, &acl,
+                                      &defaulted) &&
+            present && acl != nullptr;
+        if (created.everyone) ExpectEveryoneFullAccess(acl, GENERIC_ALL);
+    }
+    g_created.push_back(created);
+    return CreateDirectoryA(path, attributes);
+}
+
+TEST_F(ProgramFolderTest, OnlyTheBookFoldersAreSharedWithEveryone) {
+    g_created.clear();
+    g_createFolder = RecordCreateFolder;
+    std::string program = ProgramFolder();
+    CreateDataFolder(program.c_str(), "PhoneBook");
+    CreateDataFolder(program.c_str(), "Useful Web Links");
+    g_createFolder = CreateDirectoryA;
+
+    ASSERT_EQ(3u, g_created.size());
+    EXPECT_EQ(ExpectedProgramFolder(), g_created[0].path);
+    EXPECT_TRUE(g_created[0].defaultSecurity);
+    EXPECT_FALSE(g_created[0].everyone);
+    for (size_t i : {1u, 2u}) {
+        EXPECT_FALSE(g_created[i].defaultSecurity) << g_created[i].path;
+        EXPECT_TRUE(g_created[i].everyone) << g_created[i].path;
+    }
+    EXPECT_EQ(ExpectedProgramFolder() + "\\Useful Web Links", g_created[2].path);
 }
 
 // Without the system's Program Files value the program lives in C:\Quillmark.

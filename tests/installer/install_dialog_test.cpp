@@ -1,13 +1,16 @@
 // The installer and uninstaller windows, run in-process on a self-installing file built by the
 // test, with their terms page and message boxes answered by script.
 #include "installer/install_dialog.h"
+#include "installer/installation.h"
 #include "installer/payload_builder.h"
 #include "installer/shell_items.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 #include "testkit/gui.h"
 #include "testkit/shell_folders.h"
 #include "testkit/testkit.h"
+#include "testkit/verb_recorder.h"
 
 #include <windows.h>
 
@@ -15,6 +18,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -101,7 +105,8 @@ TEST_F(InstallDialogTest, DisagreeKeepsNextDisabledAndCancelInstallsNothing) {
     EXPECT_FALSE(Exists(program + "\\qmark.exe"));
 }
 
-TEST_F(InstallDialogTest, ChangedByteExtractsThenShowsTheCorruptMessageWithoutFinalizing) {
+TEST_F(InstallDialogTest, ChangedByteShowsTheCorruptMessageAndChangesNothing) {
+    testkit::WriteFileBytes(program + "\\qmark.exe", "working program");
     std::string bytes = testkit::ReadFileBytes(setup);
     bytes[0] = 'N';
     testkit::WriteFileBytes(setup, bytes);
@@ -113,9 +118,31 @@ TEST_F(InstallDialogTest, ChangedByteExtractsThenShowsTheCorruptMessageWithoutFi
               "please redownload file and install again.",
               script.seen()[1].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), script.seen()[1].icon);
-    EXPECT_EQ("NZ program", testkit::ReadFileBytes(program + "\\qmark.exe"));
+    EXPECT_EQ("working program", testkit::ReadFileBytes(program + "\\qmark.exe"));
+    EXPECT_FALSE(Exists(program + "\\qmark.hlp"));
     EXPECT_FALSE(Exists(program + "\\uninst.exe"));
     EXPECT_FALSE(Exists(testkit::ScratchPath("Desktop\\Quillmark.lnk")));
+}
+
+TEST_F(InstallDialogTest, UnwritableFileIsNamedAndNothingIsInstalledOrLinked) {
+    const std::string help = program + "\\qmark.hlp";
+    testkit::WriteFileBytes(program + "\\qmark.exe", "working program");
+    testkit::WriteFileBytes(help, "working help");
+    DialogScript script({AgreeAndNext(), DialogScript::Press(IDOK)});
+    {
+        CHandle inUse(CreateFileA(help.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(inUse.valid());
+        EXPECT_EQ(0, RunInstaller(script));
+    }
+    ASSERT_EQ(2u, script.seen().size());
+    EXPECT_EQ("Install Error", script.seen()[1].caption);
+    EXPECT_NE(std::string::npos, script.seen()[1].text.find(help)) << script.seen()[1].text;
+    EXPECT_EQ("working program", testkit::ReadFileBytes(program + "\\qmark.exe"));
+    EXPECT_EQ("working help", testkit::ReadFileBytes(help));
+    EXPECT_FALSE(Exists(program + "\\uninst.exe"));
+    EXPECT_FALSE(Exists(testkit::ScratchPath("Desktop\\Quillmark.lnk")));
+    EXPECT_FALSE(Exists(testkit::ScratchPath("Programs\\Quillmark\\Quillmark.lnk")));
 }
 
 TEST_F(InstallDialogTest, TruncatedFileShowsTheCorruptMessageAndWritesNoFile) {
@@ -129,21 +156,39 @@ TEST_F(InstallDialogTest, TruncatedFileShowsTheCorruptMessageAndWritesNoFile) {
 }
 
 TEST_F(InstallDialogTest, UninstallerWithoutArgumentsHandsOverToATemporaryCopy) {
+    // A program that logs how it was started stands in for the uninstaller.
     std::string uninstaller = program + "\\uninst.exe";
-    testkit::WriteFileBytes(uninstaller, "uninstaller bytes");
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string copy = std::string(temp) + "uninst.exe";
-    DeleteFileA(copy.c_str());
+    ASSERT_TRUE(CopyFileA(testkit::RecorderWindowsPath().c_str(), uninstaller.c_str(), FALSE));
+    char copy[260];
+    ASSERT_TRUE(TemporaryUninstallerPath(copy));
+    DeleteFileA(copy);
 
+    testkit::CommandLineRecorder started;
     DialogScript script({});
     script.IgnoreCaption(kTitle);
     UninstallDialog dialog(kTitle, 1);
     lstrcpynA(dialog.ownPath, uninstaller.c_str(), sizeof dialog.ownPath);
     EXPECT_EQ(1, dialog.Run(nullptr));
-    EXPECT_EQ("uninstaller bytes", testkit::ReadFileBytes(copy));
+    EXPECT_EQ(testkit::ReadFileBytes(uninstaller), testkit::ReadFileBytes(copy));
+    EXPECT_EQ(std::vector<std::string>{"\"" + std::string(copy) + "\" /uninstall"},
+              started.Lines(1));
     EXPECT_TRUE(Exists(uninstaller)); // nothing removed by this copy
-    DeleteFileA(copy.c_str());
+    EXPECT_EQ(0, script.unexpected());
+    DeleteFileA(copy);
+}
+
+// The handed-over copy in the temporary folder is removed after its work, whatever the answer.
+TEST_F(InstallDialogTest, TemporaryUninstallerCopyIsRemovedAfterwards) {
+    char copy[260];
+    ASSERT_TRUE(TemporaryUninstallerPath(copy));
+    testkit::WriteFileBytes(copy, "temporary uninstaller");
+    DialogScript script({DialogScript::Press(IDNO)});
+    script.IgnoreCaption(kTitle);
+    UninstallDialog dialog(kTitle, 2);
+    lstrcpynA(dialog.ownPath, copy, sizeof dialog.ownPath);
+    EXPECT_EQ(1, dialog.Run(nullptr));
+    EXPECT_EQ(1u, script.seen().size());
+    EXPECT_FALSE(Exists(copy));
 }
 
 TEST_F(InstallDialogTest, UninstallerAsksAndRemovesOnlyOnYes) {
@@ -158,6 +203,7 @@ TEST_F(InstallDialogTest, UninstallerAsksAndRemovesOnlyOnYes) {
         DialogScript script({DialogScript::Press(answer)});
         script.IgnoreCaption(kTitle);
         UninstallDialog dialog(kTitle, 2);
+        lstrcpynA(dialog.programFolder, program.c_str(), sizeof dialog.programFolder);
         EXPECT_EQ(1, dialog.Run(nullptr));
         ASSERT_EQ(1u, script.seen().size());
         EXPECT_EQ("Uninstall Quillmark", script.seen()[0].caption);

@@ -2,6 +2,7 @@
 #include "installer/installation.h"
 #include "installer/payload.h"
 #include "installer/shell_items.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "testkit/shell_folders.h"
 #include "testkit/testkit.h"
@@ -58,7 +59,8 @@ TEST_F(InstallationTest, DefaultBookFoldersAreMadeAndRecorded) {
 }
 
 TEST_F(InstallationTest, FinalizeLeavesShortcutsEntryAndMarkedCopies) {
-    FinalizeInstallation(program.c_str());
+    char failed[260] = "";
+    EXPECT_TRUE(FinalizeInstallation(program.c_str(), failed));
     EXPECT_TRUE(Exists(testkit::ScratchPath("Programs\\Quillmark\\Quillmark.lnk")));
     EXPECT_TRUE(Exists(testkit::ScratchPath("Programs\\Quillmark\\Quillmark Help.lnk")));
     EXPECT_TRUE(Exists(testkit::ScratchPath("Desktop\\Quillmark.lnk")));
@@ -67,18 +69,38 @@ TEST_F(InstallationTest, FinalizeLeavesShortcutsEntryAndMarkedCopies) {
     EXPECT_EQ(UNINSTALL_MAGIC, ReadFileMagic((program + "\\uninst.exe").c_str()));
     std::string value;
     ASSERT_TRUE(testkit::ReadMachineValue(kUninstall, "UninstallString", &value));
-    EXPECT_EQ(program + "\\uninst.exe", value.c_str());
+    // Quoted: the program folder's path has spaces on a real machine.
+    EXPECT_EQ("\"" + program + "\\uninst.exe\"", value.c_str());
+}
+
+TEST_F(InstallationTest, UnwritableUninstallerIsReportedBeforeAnyShortcutOrEntry) {
+    const std::string uninstaller = program + "\\uninst.exe";
+    testkit::WriteFileBytes(uninstaller, "old uninstaller");
+    char failed[260] = "";
+    {
+        CHandle inUse(CreateFileA(uninstaller.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(inUse.valid());
+        EXPECT_FALSE(FinalizeInstallation(program.c_str(), failed));
+    }
+    EXPECT_EQ(uninstaller, failed);
+    EXPECT_EQ("old uninstaller", testkit::ReadFileBytes(uninstaller));
+    EXPECT_FALSE(Exists(testkit::ScratchPath("Programs\\Quillmark\\Quillmark.lnk")));
+    EXPECT_FALSE(Exists(testkit::ScratchPath("Desktop\\Quillmark.lnk")));
+    std::string value;
+    EXPECT_FALSE(testkit::ReadMachineValue(kUninstall, "UninstallString", &value));
 }
 
 TEST_F(InstallationTest, RemovalTakesEverythingButOtherBooks) {
-    FinalizeInstallation(program.c_str());
+    char failed[260];
+    ASSERT_TRUE(FinalizeInstallation(program.c_str(), failed));
     std::string ownBook = testkit::ScratchPath("My Book");
     CreateDirectoryA(ownBook.c_str(), nullptr);
     testkit::WriteFileBytes(ownBook + "\\Keep.txt", "mine");
     SetSettingString("Books", "Book5", ownBook.c_str());
     SetSettingInt("Books", "Count", 5);
 
-    RemoveInstallation();
+    RemoveInstallation(program.c_str());
     EXPECT_FALSE(Exists(program));
     EXPECT_FALSE(Exists(testkit::ScratchPath("Programs\\Quillmark")));
     EXPECT_FALSE(Exists(testkit::ScratchPath("Desktop\\Quillmark.lnk")));
@@ -93,7 +115,7 @@ TEST_F(InstallationTest, RemovalTakesEverythingButOtherBooks) {
 
 TEST_F(InstallationTest, UnknownSubfolderKeepsTheProgramFolderButNotItsFiles) {
     CreateDirectoryA((program + "\\Extras").c_str(), nullptr);
-    RemoveInstallation();
+    RemoveInstallation(program.c_str());
     EXPECT_TRUE(Exists(program + "\\Extras"));
     EXPECT_FALSE(Exists(program + "\\qmark.exe"));
     EXPECT_FALSE(Exists(program + "\\PhoneBook"));

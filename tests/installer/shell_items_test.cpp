@@ -90,7 +90,7 @@ TEST(RunModeMark, AppendedMagicIsReadBackFromTheEnd) {
     EXPECT_EQ(0u, ReadFileMagic(testkit::ScratchPath("missing.exe").c_str()));
     testkit::WriteFileBytes(exe, "MZ");
     EXPECT_EQ(0u, ReadFileMagic(exe.c_str())); // shorter than a mark
-    AppendMagicToFile(testkit::ScratchPath("missing.exe").c_str(), 0);
+    EXPECT_FALSE(AppendMagicToFile(testkit::ScratchPath("missing.exe").c_str(), 0));
     EXPECT_EQ("<missing>", testkit::ReadFileBytes(testkit::ScratchPath("missing.exe")));
 }
 
@@ -101,11 +101,11 @@ TEST(UninstallEntry, IsWrittenOnlyWhenNewAndRemovedWhole) {
     ASSERT_TRUE(testkit::ReadMachineValue(kUninstall, "DisplayName", &value));
     EXPECT_EQ(std::string("Quillmark Uninstall", 20), value);
     ASSERT_TRUE(testkit::ReadMachineValue(kUninstall, "UninstallString", &value));
-    EXPECT_EQ(std::string("C:\\Q\\uninst.exe", 16), value);
+    EXPECT_EQ(std::string("\"C:\\Q\\uninst.exe\"", 18), value); // quoted, as a command
 
     CreateUninstallEntry("D:\\Other\\uninst.exe");
     ASSERT_TRUE(testkit::ReadMachineValue(kUninstall, "UninstallString", &value));
-    EXPECT_EQ(std::string("C:\\Q\\uninst.exe", 16), value);
+    EXPECT_EQ(std::string("\"C:\\Q\\uninst.exe\"", 18), value);
 
     RemoveUninstallEntry();
     EXPECT_FALSE(testkit::ReadMachineValue(kUninstall, "DisplayName", &value));

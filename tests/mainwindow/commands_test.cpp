@@ -191,11 +191,8 @@ TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
               calls);
 }
 
-TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
-    testkit::VerbRecorder recorder;
-    const std::string address = "https://velmora.example/" + std::string(300, 'q');
-    mainkit::AddBook("Work", {{"Links", "see " + address + " there"}});
-    EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
+// A click on the open note's tenth character, as the mouse makes it.
+void ClickTenthCharacterOfTheNote(MainDialog& dialog) {
         HWND editor = mainkit::Control(dialog, IDC_NOTE_TEXT);
         DestroyWindow(dialog.splash.hwnd);
         POINTL at = {};
@@ -203,8 +200,43 @@ TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
         LPARAM where = MAKELPARAM(at.x + 2, at.y + 4);
         SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, where);
         SendMessageA(editor, WM_LBUTTONUP, 0, where);
-    })}));
+}
+
+TEST(ShellVerbs, ClickedLinkIsOpenedWholeHoweverLong) {
+    testkit::VerbRecorder recorder;
+    const std::string address = "https://velmora.example/" + std::string(300, 'q');
+    mainkit::AddBook("Work", {{"Links", "see " + address + " there"}});
+    EXPECT_TRUE(mainkit::RunMainWindow({Do(ClickTenthCharacterOfTheNote)}));
     EXPECT_EQ((std::vector<std::string>{"open " + address}), recorder.Calls(1));
+}
+
+// A link that is not a web page or mail address may start a program: the user is asked first,
+// shown the whole target, with No as the default; No opens nothing.
+TEST(ShellVerbs, FileLinkIsOpenedOnlyAfterAQuestionThatDefaultsToNo) {
+    testkit::VerbRecorder recorder;
+    const std::string target = "file:///C:/Users/Public/" + std::string(100, 'r') + ".exe";
+    mainkit::AddBook("Shared", {{"Tools", "run " + target + " now"}});
+    std::unique_ptr<testkit::DialogScript> answers;
+    int defaultButton = 0;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {[&](HWND box) {
+                            for (int id : {IDYES, IDNO})
+                                if ((GetWindowLongA(GetDlgItem(box, id), GWL_STYLE) & 0x0F) ==
+                                    BS_DEFPUSHBUTTON)
+                                    defaultButton = id;
+                            testkit::PressButton(box, IDNO);
+                        }}),
+        Do(ClickTenthCharacterOfTheNote),
+    }));
+    ASSERT_TRUE(answers);
+    ASSERT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("Open Link", answers->seen()[0].caption);
+    EXPECT_NE(std::string::npos, answers->seen()[0].text.find("\n\n" + target + "\n\n"))
+        << answers->seen()[0].text;
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), answers->seen()[0].icon);
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), answers->seen()[0].buttons);
+    EXPECT_EQ(IDNO, defaultButton);
+    EXPECT_TRUE(recorder.Calls(1, 1000).empty());
 }
 
 } // namespace

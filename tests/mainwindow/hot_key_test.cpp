@@ -116,7 +116,7 @@ TEST(LogonStart, TheRunValueFollowsHotKeyOn) {
     unsigned long type = 0;
     ASSERT_TRUE(testkit::ReadMachineValue(kRunKey, "QuillmarkRun", &bytes, &type));
     EXPECT_EQ(static_cast<unsigned long>(REG_SZ), type);
-    EXPECT_EQ(std::string(program) + " /logon" + '\0', bytes);
+    EXPECT_EQ("\"" + std::string(program) + "\" /logon" + '\0', bytes);
 
     SetSettingBool("Settings", "HotKeyOn", false);
     UpdateLogonStart();

@@ -37,4 +37,20 @@ TEST(SetupRoad, RunningCopyIsToldToExitAndSavesItsOpenNote) {
     EXPECT_FALSE(RunSetupRoad(0, nullptr)); // the program's own mark: no setup road
 }
 
+// A running copy that does not end in time is reported, and nothing is installed over it.
+TEST(SetupRoad, RunningCopyThatDoesNotEndIsReported) {
+    HWND stuck = CreateWindowExA(0, "STATIC", "Quillmark", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, stuck);
+    testkit::DialogScript script({testkit::DialogScript::Press(IDOK)});
+    EXPECT_TRUE(RunSetupRoad(INSTALL_MAGIC, stuck, 500));
+    ASSERT_EQ(1u, script.seen().size());
+    EXPECT_EQ("Install Error", script.seen()[0].caption);
+    EXPECT_EQ("Quillmark is still running and did not close.\n\nClose Quillmark and try again; "
+              "nothing was changed.",
+              script.seen()[0].text);
+    EXPECT_EQ(0, script.unexpected());
+    DestroyWindow(stuck);
+}
+
 } // namespace

@@ -217,7 +217,7 @@ TEST(MainWindowHotKey, MenuShowsTheKeyAndExitWritesTheLogonValueWhileItIsOn) {
                                           "QuillmarkRun", &run));
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, sizeof self);
-    EXPECT_EQ(std::string(self) + " /logon", run.c_str());
+    EXPECT_EQ("\"" + std::string(self) + "\" /logon", run.c_str());
 }
 
 } // namespace

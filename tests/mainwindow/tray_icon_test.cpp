@@ -1,4 +1,5 @@
 // The tray icon of the main window: added and removed, and its mouse messages.
+#include "main_window_kit.h"
 #include "mainwindow/plain_main_window.h"
 #include "mainwindow/tray_icon.h"
 #include "testkit/gui.h"
@@ -76,6 +77,15 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR, DWORD) {
     EndMenu();
 }
 
+// Takes the window's posted messages; true when a WM_NULL was among them.
+bool TakeNullMessage(HWND window) {
+    bool seen = false;
+    MSG message;
+    while (PeekMessageA(&message, window, 0, 0, PM_REMOVE))
+        seen = seen || message.message == WM_NULL;
+    return seen;
+}
+
 TEST(TrayIcon, ARightPressOrTheMenuKeyShowsTheTrayMenuWithOpenAsDefault) {
     PlainMainWindow other, main;
     MenuSeen seen;
@@ -87,11 +97,26 @@ TEST(TrayIcon, ARightPressOrTheMenuKeyShowsTheTrayMenuWithOpenAsDefault) {
     EXPECT_EQ(1, seen.shown);
     EXPECT_EQ("1011*:Open Quillmark|1009:Close|0:|1010:Exit (Turn Hot Key Off)|", seen.items);
     EXPECT_TRUE(seen.mainInFront);
+    EXPECT_TRUE(TakeNullMessage(main.hwnd())); // posted after the menu
     TrayIconCallback(main.hwnd(), WM_CONTEXTMENU);
     TrayIconCallback(main.hwnd(), WM_RBUTTONUP);
     EXPECT_EQ(2, seen.shown);
     KillTimer(nullptr, timer);
     g_seen = nullptr;
+}
+
+// Explorer that starts again has a tray without icons and tells every window so.
+TEST(TrayIcon, IsAddedAgainWhenExplorerStartsAgain) {
+    mainkit::AddBook("Work", {{"Alpha", "text"}});
+    bool knownAfterLoss = true, knownAgain = false;
+    EXPECT_TRUE(mainkit::RunMainWindow({mainkit::Do([&](MainDialog& dialog) {
+        RemoveTrayIcon(dialog.hwnd); // what a restarted Explorer knows
+        knownAfterLoss = TrayKnowsIcon(dialog.hwnd);
+        SendMessageA(dialog.hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        knownAgain = TrayKnowsIcon(dialog.hwnd);
+    })}));
+    EXPECT_FALSE(knownAfterLoss);
+    EXPECT_TRUE(knownAgain);
 }
 
 } // namespace

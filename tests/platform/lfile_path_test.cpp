@@ -120,3 +120,24 @@ TEST(LFilePath, StripFileNameCharsLeavesOutTheNineRefusedCharacters) {
 }
 
 } // namespace
+
+// The uninstaller deletes files only in folders inside the program folder; a changed value
+// must not reach elsewhere by a prefix, a dot part or another drive.
+TEST(LFilePath, IsInsideFolderTrustsOnlyThePlainSpellingBelowTheFolder) {
+    const char* program = "C:\\Program Files\\Velmora\\Quillmark";
+    EXPECT_TRUE(LFile::IsInsideFolder(program, program));
+    EXPECT_TRUE(LFile::IsInsideFolder("C:\\Program Files\\Velmora\\Quillmark\\", program));
+    EXPECT_TRUE(LFile::IsInsideFolder("c:/program files/velmora/quillmark/Diary", program));
+    EXPECT_TRUE(LFile::IsInsideFolder("C:\\Program Files\\Velmora\\Quillmark\\PhoneBook",
+                                      "C:\\Program Files\\Velmora\\Quillmark\\"));
+
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Program Files\\Velmora\\Quillmark2", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Program Files\\Velmora", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Windows\\System32", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("D:\\Program Files\\Velmora\\Quillmark", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Program Files\\Velmora\\Quillmark\\..\\..", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Program Files\\Velmora\\Quillmark\\.", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("", program));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Windows", ""));
+    EXPECT_FALSE(LFile::IsInsideFolder("C:\\Windows", "\\"));
+}

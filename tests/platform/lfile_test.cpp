@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -103,6 +105,24 @@ TEST(LFileBrowse, ChoosingAFolderReturnsItsPath) {
     ASSERT_EQ(1u, script.seen().size());
     EXPECT_NE(std::string::npos, script.seen()[0].text.find("Choose a book folder"));
     EXPECT_STRCASEEQ(folder.c_str(), path);
+}
+
+// My Computer has no path: choosing it must not hand an empty folder to a caller that adds it
+// as a book.
+TEST(LFileBrowse, ChoosingAnItemWithoutAPathIsNoChoice) {
+    char path[LFile::kPathSize] = "C:\\Unchanged";
+    testkit::DialogScript script({[](HWND picker) {
+        LPITEMIDLIST computer = nullptr;
+        ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer));
+        SendMessageA(picker, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
+        testkit::PumpPending();
+        testkit::PressButton(picker, IDOK);
+        CoTaskMemFree(computer);
+    }});
+    EXPECT_FALSE(LFile::BrowseForFolder(path, "Choose a book folder"));
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(0, script.unexpected());
+    EXPECT_STREQ("C:\\Unchanged", path);
 }
 
 } // namespace

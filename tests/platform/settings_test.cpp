@@ -37,6 +37,14 @@ TEST(Settings, NeverWrittenSectionGivesDefaultsAndFirstWriteCreatesIt) {
     EXPECT_EQ("value", Read("Name"));
 }
 
+// A value that could not be stored is reported as such, not as the key's closing.
+TEST(Settings, AFailedWriteReportsItsError) {
+    const std::string tooLongName(20000, 'n');
+    EXPECT_NE(0, SetSettingString(kSection, tooLongName.c_str(), "value"));
+    EXPECT_NE(0, SetSettingInt(kSection, tooLongName.c_str(), 1));
+    EXPECT_EQ(0, SetSettingBool(kSection, "Flag", true));
+}
+
 TEST(Settings, WritesAreStringsWithTheirTerminator) {
     std::string bytes;
     unsigned long type = 0;

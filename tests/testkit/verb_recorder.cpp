@@ -21,6 +21,26 @@ void SetClassDefault(const std::string& key, const std::string& value) {
     RegCloseKey(handle);
 }
 
+// The log's lines, after waiting up to timeoutMs for at least `expected` of them.
+std::vector<std::string> ReadLines(const std::string& log, size_t expected, unsigned timeoutMs) {
+    std::vector<std::string> lines;
+    DWORD start = GetTickCount();
+    for (;;) {
+        lines.clear();
+        std::string bytes = ReadFileBytes(log);
+        if (bytes != "<missing>") {
+            std::istringstream in(bytes);
+            for (std::string line; std::getline(in, line);)
+                lines.push_back(line);
+        }
+        if (lines.size() >= expected || GetTickCount() - start >= timeoutMs) return lines;
+        PumpPending(); // this thread's windows stay responsive while the handlers run
+        Sleep(50);
+    }
+}
+
+} // namespace
+
 // The recorder is built beside the test kit; Wine shows the Unix root as drive Z:.
 std::string RecorderWindowsPath() {
     std::string path = std::string("Z:") + QUILL_RECORDER;
@@ -29,7 +49,18 @@ std::string RecorderWindowsPath() {
     return path;
 }
 
-} // namespace
+CommandLineRecorder::CommandLineRecorder() : log_(ScratchPath("command-lines.log")) {
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("QUILL_COMMAND_LOG", log_.c_str());
+}
+
+CommandLineRecorder::~CommandLineRecorder() {
+    SetEnvironmentVariableA("QUILL_COMMAND_LOG", nullptr);
+}
+
+std::vector<std::string> CommandLineRecorder::Lines(size_t expected, unsigned timeoutMs) const {
+    return ReadLines(log_, expected, timeoutMs);
+}
 
 VerbRecorder::VerbRecorder() : log_(ScratchPath("shell-verbs.log")) {
     const std::string recorder = "\"" + RecorderWindowsPath() + "\"";
@@ -46,20 +77,7 @@ VerbRecorder::VerbRecorder() : log_(ScratchPath("shell-verbs.log")) {
 }
 
 std::vector<std::string> VerbRecorder::Calls(size_t expected, unsigned timeoutMs) const {
-    std::vector<std::string> lines;
-    DWORD start = GetTickCount();
-    for (;;) {
-        lines.clear();
-        std::string bytes = ReadFileBytes(log_);
-        if (bytes != "<missing>") {
-            std::istringstream in(bytes);
-            for (std::string line; std::getline(in, line);)
-                lines.push_back(line);
-        }
-        if (lines.size() >= expected || GetTickCount() - start >= timeoutMs) return lines;
-        PumpPending(); // this thread's windows stay responsive while the handlers run
-        Sleep(50);
-    }
+    return ReadLines(log_, expected, timeoutMs);
 }
 
 } // namespace testkit

@@ -20,4 +20,21 @@ class VerbRecorder {
     std::string log_;
 };
 
+// The recorder program (quill-recorder.exe) as Wine sees it.
+std::string RecorderWindowsPath();
+
+// While it lives, every recorder started (as any program name) also logs its whole command line,
+// as GetCommandLineA gives it, one a line, in a fresh log in the test's scratch folder.
+class CommandLineRecorder {
+  public:
+    CommandLineRecorder();
+    ~CommandLineRecorder();
+    CommandLineRecorder(const CommandLineRecorder&) = delete;
+    CommandLineRecorder& operator=(const CommandLineRecorder&) = delete;
+    std::vector<std::string> Lines(size_t expected, unsigned timeoutMs = 10000) const;
+
+  private:
+    std::string log_;
+};
+
 } // namespace testkit
