@@ -49,14 +49,13 @@ TEST(NoteTextShapes, NulBytesAndSingleCharacterLineEndsKeepTheWholeText) {
     EXPECT_EQ(std::string("keep\0me\r", 8), ReadFileBytes(NotePath(book, "D Untouched")));
 }
 
+// Only in the x86_64 build: under the 32-bit runner (qemu-i386) a 32-bit process gets about
+// 126 MB of memory (measured: VirtualAlloc of 16 MB blocks stops at 112 MB, the heap then grows
+// 14 MB more), where 32-bit Windows gives 2 GB. Wine's rich edit then fails an allocation while
+// streaming in 512 KB or more (a bare RichEdit20A window does the same) and writes through the
+// null pointer in ScriptShapeOpenType.
+#ifdef _WIN64
 TEST(NoteTextShapes, EmptyAndMegabyteNotesRoundTripWhole) {
-#ifndef _WIN64
-    // Under the 32-bit runner (qemu-i386) this test stops making progress: the window shows the
-    // book, the test program waits in its message loop using almost no processor time (0.13 s
-    // in 10 s), and the steps' one-minute limit never fires, so it ends only at ctest's timeout.
-    // Why is not found yet; the x86_64 run keeps the case covered.
-    GTEST_SKIP() << "stops making progress under the 32-bit runner";
-#endif
     std::string big;
     for (int line = 0; big.size() < 1024 * 1024 - 100; ++line)
         big += "Line " + std::to_string(line) + " of a note of one megabyte, saved whole.\r\n";
@@ -82,5 +81,6 @@ TEST(NoteTextShapes, EmptyAndMegabyteNotesRoundTripWhole) {
     EXPECT_EQ("X", ReadFileBytes(NotePath(book, "Empty")));
     EXPECT_EQ("", ReadFileBytes(NotePath(book, "Empty too")));
 }
+#endif
 
 } // namespace
