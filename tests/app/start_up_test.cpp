@@ -81,7 +81,7 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs = 15000) {
 int CountMainWindows() {
     int count = 0;
     EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
+        [](HWND window, LPARAM param) CALLBACK -> BOOL {
             char title[64] = "", name[16] = "";
             GetWindowTextA(window, title, sizeof title);
             GetClassNameA(window, name, sizeof name);

@@ -66,7 +66,7 @@ int CountThreadDialogs() {
     int count = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
+        [](HWND window, LPARAM param) CALLBACK -> BOOL {
             char name[16];
             if (GetClassNameA(window, name, sizeof name) && lstrcmpA(name, "#32770") == 0)
                 ++*reinterpret_cast<int*>(param);

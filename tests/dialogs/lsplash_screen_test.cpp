@@ -11,7 +11,7 @@ int CountSplashWindows() {
     int count = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
+        [](HWND window, LPARAM param) CALLBACK -> BOOL {
             char name[32];
             if (GetClassNameA(window, name, sizeof name) && lstrcmpA(name, "LSplashScreen") == 0)
                 ++*reinterpret_cast<int*>(param);

@@ -2,7 +2,8 @@
 # End-to-end: installs Quillmark with the real qmark-setup.exe into a fresh Wine prefix, answers
 # its terms page from outside, checks what the installation left behind, then uninstalls it with
 # the installed uninst.exe and checks what the removal took away.
-# Usage: install_e2e.sh BUILD-DIR (the x64 build); needs DISPLAY (run inside the harness session).
+# Usage: install_e2e.sh BUILD-DIR (the x64 build, or the x86 build with QUILL_WINE32 set); needs
+# DISPLAY (run inside the harness session).
 set -u
 build=$(realpath "$1")
 harness=$(cd "$(dirname "$0")/../harness" && pwd)
@@ -17,7 +18,15 @@ check() { # description, command...
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); return 1; fi
 }
 ends_with() { [ "$(tail -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = "$2" ]; }
-reg_value() { "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
+# The 32-bit build installs as on 64-bit Windows: into "Program Files (x86)", with its registry
+# values in the 32-bit view.
+view=""
+program_files='C:\Program Files'
+if [ -n "${QUILL_WINE32:-}" ]; then
+  view=/reg:32
+  program_files='C:\Program Files (x86)'
+fi
+reg_value() { "$WINE" reg query "$1" /v "$2" $view 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
 win_to_unix() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 link_target() { lnkinfo "$1" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p'; }
 # What a missing or wrong shortcut leaves to see: where the shell folders point, which shortcut
@@ -36,6 +45,7 @@ rm -rf "$build/e2e"
 . "$harness/wine-env" "$prefix"
 "$WINESERVER" -p </dev/null >/dev/null 2>&1
 trap '"$WINESERVER" -k </dev/null >/dev/null 2>&1' EXIT
+. "$harness/wine32-desktop"
 
 # Install: the terms page is answered with "I agree" (101) and Next (1).
 # Wine's shell warnings go to a log, shown when a shortcut is missing.
@@ -46,7 +56,7 @@ check "terms page answered" "$WINE" "$answer" 30000 "Quillmark Software Licence 
 for _ in $(seq 300); do kill -0 $setup 2>/dev/null || break; sleep 0.1; done
 check "installer ended" bash -c "! kill -0 $setup 2>/dev/null"
 
-program_win='C:\Program Files\Velmora\Quillmark'
+program_win="$program_files\\Velmora\\Quillmark"
 program=$(win_to_unix "$program_win")
 for file in qmark.exe qmark.hlp uninst.exe "PhoneBook/template._txt" "PhoneBook/Velmora.txt" \
             "Useful Web Links/Software Links.txt"; do
@@ -103,7 +113,7 @@ check "asked only once" bash -c "! \"\$WINE\" \"$answer\" 3000 'Uninstall Quillm
 for _ in $(seq 100); do kill -0 $first 2>/dev/null || kill -0 $second 2>/dev/null || break; sleep 0.1; done
 check "both uninstallers ended" bash -c "! kill -0 $first 2>/dev/null && ! kill -0 $second 2>/dev/null"
 check "shortcuts removed" test ! -e "$programs/Quillmark" -a ! -e "$desktop/Quillmark.lnk"
-check "uninstall entry removed" bash -c "! \"\$WINE\" reg query '$uninstall' >/dev/null 2>&1"
+check "uninstall entry removed" bash -c "! \"\$WINE\" reg query '$uninstall' $view >/dev/null 2>&1"
 # The temporary copy, which this script did not start, empties the book list as its last step.
 book_count() { reg_value 'HKLM\Software\Velmora\Quillmark\Books' Count; }
 for _ in $(seq 50); do [ "$(book_count)" = "0" ] && break; sleep 0.2; done

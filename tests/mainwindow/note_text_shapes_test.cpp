@@ -49,6 +49,12 @@ TEST(NoteTextShapes, NulBytesAndSingleCharacterLineEndsKeepTheWholeText) {
     EXPECT_EQ(std::string("keep\0me\r", 8), ReadFileBytes(NotePath(book, "D Untouched")));
 }
 
+// Only in the x86_64 build: under the 32-bit runner (qemu-i386) a 32-bit process gets about
+// 126 MB of memory (measured: VirtualAlloc of 16 MB blocks stops at 112 MB, the heap then grows
+// 14 MB more), where 32-bit Windows gives 2 GB. Wine's rich edit then fails an allocation while
+// streaming in 512 KB or more (a bare RichEdit20A window does the same) and writes through the
+// null pointer in ScriptShapeOpenType.
+#ifdef _WIN64
 TEST(NoteTextShapes, EmptyAndMegabyteNotesRoundTripWhole) {
     std::string big;
     for (int line = 0; big.size() < 1024 * 1024 - 100; ++line)
@@ -75,5 +81,6 @@ TEST(NoteTextShapes, EmptyAndMegabyteNotesRoundTripWhole) {
     EXPECT_EQ("X", ReadFileBytes(NotePath(book, "Empty")));
     EXPECT_EQ("", ReadFileBytes(NotePath(book, "Empty too")));
 }
+#endif
 
 } // namespace
