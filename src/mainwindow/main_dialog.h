@@ -145,6 +145,8 @@ class MainDialog : public LKeyDialogBox {
     void ShowNoteName(const char* name);
     void ReportSaveFailure(bool tell);
     void ReportUnreadable();
+    // A warning about the open note: format takes the note's name, then detail, as "%s" each.
+    void WarnAboutOpenNote(const char* format, const char* detail, const char* caption);
     // The open note belongs to the book the window shows.
     bool OpenNoteInShownBook();
     // Lists (when missing) and selects the open note: another choice is undone.

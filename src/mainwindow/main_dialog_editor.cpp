@@ -265,28 +265,26 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
 void MainDialog::ReportSaveFailure(bool tell) {
     StartSaveTimer();
     if (!tell) return;
-    char name[LFile::kPathSize];
-    LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
-    char message[LFile::kPathSize + 300];
-    std::snprintf(message, sizeof message,
-                  "The note \"%s\" could not be saved. The book folder may be missing, the disk "
-                  "may be full, or another program may be using the file.\r\n\r\nWhile the note "
-                  "stays open, Quillmark tries again every few seconds.",
-                  name);
-    MessageBoxA(MessageOwner(), message, "Save Note", MB_OK | MB_ICONEXCLAMATION);
+    WarnAboutOpenNote("The note \"%s\" could not be saved. The book folder may be missing, the "
+                      "disk may be full, or another program may be using the file.\r\n\r\n"
+                      "While the note stays open, Quillmark tries again every few seconds.",
+                      "", "Save Note");
 }
 
 void MainDialog::ReportUnreadable() {
+    WarnAboutOpenNote("The note \"%s\" cannot be read: another program may be using the file, "
+                      "or you may not have access to it.\r\n\r\nIt is shown read only and is "
+                      "never saved until it can be read. Quillmark tries again when you come "
+                      "back to the window or select the note again.",
+                      "", "Open Note");
+}
+
+void MainDialog::WarnAboutOpenNote(const char* format, const char* detail, const char* caption) {
     char name[LFile::kPathSize];
     LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
-    char message[LFile::kPathSize + 300];
-    std::snprintf(message, sizeof message,
-                  "The note \"%s\" cannot be read: another program may be using the file, or "
-                  "you may not have access to it.\r\n\r\nIt is shown read only and is never "
-                  "saved until it can be read. Quillmark tries again when you come back to the "
-                  "window or select the note again.",
-                  name);
-    MessageBoxA(MessageOwner(), message, "Open Note", MB_OK | MB_ICONEXCLAMATION);
+    char message[2 * LFile::kPathSize + 400];
+    std::snprintf(message, sizeof message, format, name, detail);
+    MessageBoxA(MessageOwner(), message, caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool MainDialog::CanPrintNote() const {

@@ -129,18 +129,12 @@ void MainDialog::SaveForGood() {
     const FinalOutcome final = openNote.SaveForGood(typed);
     if (final.save.renameTried) ShowRenameOutcome(final.save.rename, name);
     if (final.save.result == SaveOutcome::Result::ConflictCopy) ShowSaveOutcome(final.save, false);
-    if (final.result == FinalOutcome::Result::Saved) return;
-    char message[3 * LFile::kPathSize + 300];
-    if (final.result == FinalOutcome::Result::Lost) {
-        std::snprintf(message, sizeof message,
-                      "The note \"%s\" could not be saved, and no copy of its text could be "
-                      "written: the disk may be full or the folders may refuse new files.",
-                      name);
-    } else {
-        std::snprintf(message, sizeof message,
-                      "The note \"%s\" could not be saved. Your text is kept in the file "
-                      "\"%s\".",
-                      name, final.copyPath);
-    }
-    MessageBoxA(nullptr, message, "Save Note", MB_OK | MB_ICONEXCLAMATION);
+    if (final.result == FinalOutcome::Result::Lost)
+        WarnAboutOpenNote("The note \"%s\" could not be saved, and no copy of its text could be "
+                          "written: the disk may be full or the folders may refuse new files.",
+                          "", "Save Note");
+    else if (final.result != FinalOutcome::Result::Saved)
+        WarnAboutOpenNote("The note \"%s\" could not be saved. Your text is kept in the file "
+                          "\"%s\".",
+                          final.copyPath, "Save Note");
 }

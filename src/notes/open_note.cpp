@@ -143,12 +143,13 @@ FinalOutcome OpenNote::SaveForGood(const char* typedName) {
 }
 
 OpenNote::DiskChange OpenNote::CheckDisk() {
-    if (!HasNote() || Edited()) return DiskChange::None;
+    if (!HasNote()) return DiskChange::None;
     NoteStamp now = store_.ReadStamp(currentNote_);
     if (!readable_) {
         stamp_ = now;
         return DiskChange::ShowAfresh; // try reading it again
     }
+    if (Edited()) return DiskChange::None;
     // A note removed by someone else keeps its text on screen: it may be the only copy left.
     if (!now.exists) return DiskChange::None;
     if (now == stamp_) {

@@ -71,8 +71,9 @@ class OpenNote {
     bool Loaded(bool readable);
     // Nothing is open any more ("-"): the note's file was deleted, and its edits with it.
     void Forget();
-    void TextEdited() { textChanged_ = true; }
-    void NameEdited() { nameChanged_ = true; }
+    // An edit of the text or the name; none counts on a note that could not be read.
+    void TextEdited() { textChanged_ = readable_; }
+    void NameEdited() { nameChanged_ = readable_; }
 
     // Saves a pending rename (to typedName, the name field's text) and the text.
     SaveOutcome Save(const char* typedName);

@@ -148,7 +148,7 @@ TEST(StartUp, FileNamedAsAnInstallerWithoutTheInstallerMarkIsRefused) {
 std::string TopWindowTitles() {
     std::string titles;
     EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
+        [](HWND window, LPARAM param) CALLBACK -> BOOL {
             char title[128] = "";
             GetWindowTextA(window, title, sizeof title);
             if (title[0] != '\0') *reinterpret_cast<std::string*>(param) += std::string(title) + "; ";

@@ -121,28 +121,6 @@ TEST(NoteSaving, FailedSaveIsReportedOnceAndRetriedUntilItWorks) {
     EXPECT_EQ("YXa", ReadFileBytes(path));
 }
 
-TEST(NoteSaving, LongNoteIsLoadedAndSavedWhole) {
-    std::string text;
-    for (int line = 0; text.size() < 199900; ++line)
-        text += "Line " + std::to_string(line) + " of a long note that goes on and on.\r\n";
-    text += std::string(200000 - text.size() - 2, 'z') + "\r\n";
-    const std::string book = mainkit::AddBook("Work", {{"Long", text}});
-    LRESULT limit = 0;
-    EXPECT_TRUE(mainkit::RunMainWindow({
-        Do([&](MainDialog& dialog) {
-            // Windows cuts a text longer than the editor's limit, where Wine does not: the limit
-            // itself shows whether the whole note can be loaded and typed into.
-            limit = SendMessageA(mainkit::Control(dialog, IDC_NOTE_TEXT), EM_GETLIMITTEXT, 0, 0);
-            mainkit::TypeIntoNote(dialog, "X");
-        }),
-        Do([](MainDialog& dialog) { mainkit::FireTimer(dialog, 2); }),
-    }));
-    EXPECT_GT(limit, 1000000);
-    const std::string saved = ReadFileBytes(NotePath(book, "Long"));
-    EXPECT_EQ(text.size() + 1, saved.size());
-    EXPECT_TRUE(saved == "X" + text) << "the saved note differs from the typed one";
-}
-
 TEST(NoteSelection, SeveralSelectedNotesShowTheFirstInListOrder) {
     mainkit::AddBook("Work", {{"A", "text a"}, {"B", "text b"}, {"C", "text c"}});
     std::string shown[3];

@@ -270,8 +270,8 @@ TEST_F(OpenNoteTest, UnreadableNoteIsLockedNeverWrittenToldOnceAndReadAgainOnThe
     EXPECT_EQ(SaveOutcome::Result::Nothing, note.Save("Other").result);
     EXPECT_EQ(FinalOutcome::Result::Saved, note.SaveForGood("Other").result);
     EXPECT_EQ(0, store.writes);
+    EXPECT_FALSE(note.Edited());
     // Each check tries the file again; a second failure is not told again.
-    note.Loaded(false);
     EXPECT_EQ(OpenNote::DiskChange::ShowAfresh, note.CheckDisk());
     EXPECT_FALSE(note.Loaded(false));
     EXPECT_EQ(OpenNote::DiskChange::ShowAfresh, note.CheckDisk());
