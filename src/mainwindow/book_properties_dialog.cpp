@@ -2,6 +2,8 @@
 
 #include "mainwindow/book_template.h"
 #include "notes/book_list.h"
+#include "notes/note_codec.h"
+#include "notes/note_files.h"
 #include "resources/resource.h"
 
 #include <string>
@@ -16,12 +18,16 @@ void TemplatePath(const char* folder, char* path) {
     LFile::FilePathCatExt(path, "template", "._txt");
 }
 
-// The whole text of a control, whatever its length.
-std::string WholeText(HWND control) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    const int length = GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
+// The whole text of a control, whatever its length and whatever characters it holds.
+std::wstring WholeText(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    const int length = GetWindowTextW(control, &text[0], static_cast<int>(text.size()));
     text.resize(length > 0 ? static_cast<size_t>(length) : 0);
     return text;
+}
+
+std::u16string AsUtf16(const std::wstring& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
 }
 
 } // namespace
@@ -65,9 +71,12 @@ void BookPropertiesDialog::LoadBookProperties() {
     }
     char path[LFile::kPathSize];
     TemplatePath(folder, path);
-    char* text = LFile::LoadTextFile(path);
-    SetDlgItemTextA(hwnd, IDC_BOOK_TEMPLATE, text != nullptr ? text : "");
-    delete[] text;
+    // The template is read whole and shown in its own encoding, which its next save keeps.
+    std::string bytes;
+    ReadNoteBytes(path, &bytes);
+    std::wstring text;
+    templateEncoding = DecodeNoteText(bytes, &text);
+    SetDlgItemTextW(hwnd, IDC_BOOK_TEMPLATE, text.c_str());
     // Browse may have come from a diary book, whose notice disabled the box.
     EnableControl(IDC_BOOK_TEMPLATE, true);
 }
@@ -75,9 +84,14 @@ void BookPropertiesDialog::LoadBookProperties() {
 void BookPropertiesDialog::SaveBookProperties() {
     const int book = BookList::FindBookIndexByFolder(folder);
     BookList::SetReadOnly(book, IsDlgButtonChecked(hwnd, IDC_BOOK_READ_ONLY) == BST_CHECKED);
-    const std::string text =
-        SpaceAfterLineEndColons(WholeText(GetDlgItem(hwnd, IDC_BOOK_TEMPLATE)));
+    // The colons are found in UTF-8, where ':' and line ends are never part of another character.
+    const std::string utf8 =
+        SpaceAfterLineEndColons(Utf16ToUtf8(AsUtf16(WholeText(GetDlgItem(hwnd, IDC_BOOK_TEMPLATE)))));
+    const std::u16string spaced = Utf8ToUtf16(utf8.data(), utf8.size());
+    const std::string bytes = EncodeNoteText(
+        std::wstring(reinterpret_cast<const wchar_t*>(spaced.data()), spaced.size()),
+        &templateEncoding);
     char path[LFile::kPathSize];
     TemplatePath(folder, path);
-    LFile::SaveTextFile(path, text.c_str());
+    SaveNoteText(path, bytes.data(), bytes.size());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/ldialog.h"
+#include "notes/note_encoding.h"
 #include "platform/lfile.h"
 
 class BookPropertiesDialog : public LDialog {
@@ -23,4 +24,5 @@ class BookPropertiesDialog : public LDialog {
     void SaveBookProperties();
 
     char folder[LFile::kPathSize];
+    NoteEncoding templateEncoding = NoteEncoding::Ansi; // the shown template's
 };
