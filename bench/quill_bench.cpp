@@ -11,6 +11,8 @@
 //   find-window QMARK BOOK TEXT  File > Find in the started program, all notes of BOOK, until the
 //                           note holding TEXT is open (prints its name)
 //   startup-plain           this program started again with a plain window ("idle"), until idle
+//   open-each QMARK BOOK    qmark.exe started on BOOK, then each note opened in turn by the Down
+//                           key in the note list: median, 95th percentile and slowest opening
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
 //   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
@@ -298,6 +300,35 @@ int FindThroughWindow(const char* program, const char* book, const char* text) {
     return std::strcmp(name, before) != 0 ? 0 : 1;
 }
 
+int OpenEach(const char* program, const char* book) {
+    PrepareBooks({book});
+    const LRESULT notes = static_cast<LRESULT>(ListNotes(book).size());
+    ProgramWindow started;
+    if (notes < 2 || !StartProgram(program, notes, &started)) {
+        EndProgram(started);
+        return 1;
+    }
+    // The program reopens the note it showed last: start from the first.
+    started.Send(IDC_NOTE_LIST, WM_KEYDOWN, VK_HOME, 0);
+    std::vector<double> seconds;
+    for (LRESULT i = 1; i < notes; ++i) {
+        LARGE_INTEGER start = Now();
+        // Sent, so it returns once the list has moved on and the note is open.
+        started.Send(IDC_NOTE_LIST, WM_KEYDOWN, VK_DOWN, 0);
+        RedrawWindow(started.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        seconds.push_back(SecondsSince(start));
+    }
+    const LRESULT last = started.Send(IDC_NOTE_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                      LVNI_SELECTED);
+    EndProgram(started);
+    std::sort(seconds.begin(), seconds.end());
+    const double median = seconds[seconds.size() / 2];
+    const double p95 = seconds[std::min(seconds.size() - 1, seconds.size() * 95 / 100)];
+    std::printf("seconds=%.4f p95=%.4f slowest=%.4f opened=%zu last=%ld\n", median, p95,
+                seconds.back(), seconds.size(), static_cast<long>(last));
+    return last == notes - 1 ? 0 : 1;
+}
+
 struct NoProgress : ExtractProgress {
     void ShowFileName(const char*) override {}
     void ShowProgress(double) override {}
@@ -327,6 +358,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "startup") == 0) return StartUp(argv[2], argv[3]);
     if (argc == 2 && std::strcmp(argv[1], "startup-plain") == 0) return StartUpPlain();
     if (argc == 2 && std::strcmp(argv[1], "idle") == 0) return Idle();
+    if (argc == 4 && std::strcmp(argv[1], "open-each") == 0) return OpenEach(argv[2], argv[3]);
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
     if (argc == 5 && std::strcmp(argv[1], "find-window") == 0)
         return FindThroughWindow(argv[2], argv[3], argv[4]);

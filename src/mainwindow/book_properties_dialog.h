@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/ldialog.h"
+#include "notes/note_encoding.h"
 #include "platform/lfile.h"
 
 #include <string>
@@ -27,5 +28,6 @@ class BookPropertiesDialog : public LDialog {
     char folder[LFile::kPathSize];
 
   private:
-    std::string shownTemplate_; // the template box's text as loaded
+    NoteEncoding templateEncoding = NoteEncoding::Ansi; // the shown template's
+    std::wstring shownTemplate_;                        // the template box's text as loaded
 };

@@ -54,7 +54,9 @@ class MainDialog : public LKeyDialogBox {
 
     // The editor pane.
     // Loads a text file into the editor; false when the file exists but could not be read whole.
-    bool LoadRichEditText(const char* path);
+    // Shows the note at path; true when it could be read (or is missing), with the encoding of
+    // its bytes in encoding.
+    bool LoadRichEditText(const char* path, NoteEncoding* encoding);
     void ItemSelectionChanged();
     // Saves a pending rename and text; false when something could not be written, which stays
     // pending so that the next save tries again. leaving: the user is about to leave the note,

@@ -196,7 +196,10 @@ void MainDialog::CmNoteNew() {
     char templatePath[LFile::kPathSize];
     lstrcpynA(templatePath, folder, sizeof templatePath);
     LFile::FilePathCat(templatePath, kTemplateFile);
-    LoadRichEditText(templatePath);
+    // A new note is saved in the encoding of its book's template.
+    NoteEncoding encoding;
+    LoadRichEditText(templatePath, &encoding);
+    openNote.SetEncoding(encoding);
     openNote.TextEdited();
 }
 

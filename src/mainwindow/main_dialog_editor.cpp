@@ -4,6 +4,7 @@
 
 #include "dialogs/program_instance.h"
 
+#include "notes/note_codec.h"
 #include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "platform/settings.h"
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -24,41 +27,33 @@ const DWORD kEditorEvents = ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_L
 const COLORREF kReadOnlyBackground = RGB(0xF0, 0xF0, 0xF0);
 const COLORREF kEditableBackground = RGB(0xFF, 0xFF, 0xFF);
 
-// The stream cookie: the open file, and whether a read or a write failed.
-struct StreamFile {
-    HANDLE file;
-    bool failed;
+// The stream cookie for reading: the note's text and how much of it the editor has taken.
+struct StreamText {
+    const std::wstring* text;
+    size_t taken;
 };
 
 DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
-    auto* stream = reinterpret_cast<StreamFile*>(cookie);
-    DWORD read = 0;
-    if (stream->file == INVALID_HANDLE_VALUE) {
-        read = 0;
-    } else if (!ReadFile(stream->file, buffer, static_cast<DWORD>(count), &read, nullptr)) {
-        read = 0;
-        stream->failed = true;
-    }
+    auto* stream = reinterpret_cast<StreamText*>(cookie);
+    const std::wstring& text = *stream->text;
+    size_t units = std::min(static_cast<size_t>(count) / sizeof(wchar_t), text.size() - stream->taken);
     // A line end is never split between two pieces: the editor would take a CR at the end of
     // one and the LF starting the next for two line ends, and the next save would add an empty
-    // line to the note. The CR is read again with the next piece.
-    if (read > 1 && read == static_cast<DWORD>(count) && buffer[read - 1] == '\r' &&
-        SetFilePointer(stream->file, -1, nullptr, FILE_CURRENT) != INVALID_SET_FILE_POINTER)
-        --read;
-    // A NUL byte has no place in a note's plain text, and an editor that ends the stream there
-    // would cut the note at the next save: it is shown, and saved after an edit, as a blank,
-    // so the rest of the note is always kept.
-    std::replace(buffer, buffer + read, '\0', ' ');
-    *done = static_cast<LONG>(read);
+    // line to the note. The CR goes with the next piece.
+    if (units > 1 && stream->taken + units < text.size() &&
+        text[stream->taken + units - 1] == L'\r')
+        --units;
+    std::memcpy(buffer, text.data() + stream->taken, units * sizeof(wchar_t));
+    stream->taken += units;
+    *done = static_cast<LONG>(units * sizeof(wchar_t));
     return 0;
 }
 
+// Collects the editor's text as UTF-16 bytes.
 DWORD CALLBACK EditStreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
-    auto* stream = reinterpret_cast<StreamFile*>(cookie);
-    DWORD written = 0;
-    if (!WriteFile(stream->file, buffer, static_cast<DWORD>(count), &written, nullptr)) written = 0;
-    if (written < static_cast<DWORD>(count)) stream->failed = true;
-    *done = static_cast<LONG>(written);
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
+                                                   static_cast<size_t>(count));
+    *done = count;
     return 0;
 }
 
@@ -109,32 +104,43 @@ void MainDialog::ShowEditorState(HWND text) {
     SendMessageA(text, EM_SETREADONLY, locked, 0);
 }
 
-bool MainDialog::LoadRichEditText(const char* path) {
+bool MainDialog::LoadRichEditText(const char* path, NoteEncoding* encoding) {
     HWND text = RenewNoteText();
     LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
     SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
     SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
     SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
-    // Every kind of sharing: a note another program has open for writing still reads.
-    HANDLE file = CreateFileA(path, GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    // A missing file is an empty note; one that exists and cannot be opened is unreadable.
-    const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
-    StreamFile stream = {file, false};
-    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamInCallback};
-    SendMessageA(text, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    std::string bytes;
+    const bool read = path[0] != '\0' && ReadNoteBytes(path, &bytes);
+    // A missing file is an empty note; one that exists and cannot be read is unreadable.
+    const DWORD error = read ? ERROR_SUCCESS : GetLastError();
     const bool missing = path[0] == '\0' || error == ERROR_FILE_NOT_FOUND ||
                          error == ERROR_PATH_NOT_FOUND;
-    return (file != INVALID_HANDLE_VALUE || missing) && !stream.failed;
+    // The editor is given UTF-16, so a note in any encoding shows as its characters.
+    std::wstring shown;
+    *encoding = DecodeNoteText(bytes, &shown);
+    bytes = std::string();
+    StreamText stream = {&shown, 0};
+    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamInCallback};
+    SendMessageA(text, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&editStream));
+    return read || missing;
 }
 
 bool MainDialog::StreamOut(void* file) {
-    StreamFile stream = {file, false};
-    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamOutCallback};
-    SendMessageA(NoteText(), EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));
-    return !stream.failed && editStream.dwError == 0;
+    std::string unicode;
+    EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&unicode), 0, EditStreamOutCallback};
+    SendMessageA(NoteText(), EM_STREAMOUT, SF_TEXT | SF_UNICODE,
+                 reinterpret_cast<LPARAM>(&editStream));
+    if (editStream.dwError != 0) return false;
+    const std::wstring text(reinterpret_cast<const wchar_t*>(unicode.data()),
+                            unicode.size() / sizeof(wchar_t));
+    unicode = std::string();
+    // The note is saved in the encoding it was read in; an ANSI note whose text the code page
+    // cannot hold is saved as UTF-8 with a mark from then on.
+    NoteEncoding encoding = openNote.Encoding();
+    const std::string bytes = EncodeNoteText(text, &encoding);
+    openNote.SetEncoding(encoding);
+    return WriteNoteBytes(file, bytes);
 }
 
 void MainDialog::ItemSelectionChanged() {
@@ -166,8 +172,9 @@ void MainDialog::ItemSelectionChanged() {
 void MainDialog::OpenNoteFile(const char* path, const char* name) {
     openNote.Open(path); // before loading: a change made meanwhile then counts as someone else's
     ShowNoteName(name);
-    const bool readable = LoadRichEditText(path);
-    if (openNote.Loaded(readable)) ReportUnreadable();
+    NoteEncoding encoding;
+    const bool readable = LoadRichEditText(path, &encoding);
+    if (openNote.Loaded(readable, encoding)) ReportUnreadable();
 }
 
 // Shows the open note's name; the window's own change of the field is not an edit.

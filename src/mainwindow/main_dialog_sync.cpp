@@ -99,8 +99,9 @@ void MainDialog::ShowFileAfresh() {
     CHARRANGE selection;
     SendMessageA(NoteText(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     LRESULT firstLine = SendMessageA(NoteText(), EM_GETFIRSTVISIBLELINE, 0, 0);
-    const bool readable = LoadRichEditText(openNote.CurrentNote());
-    if (openNote.Loaded(readable)) ReportUnreadable();
+    NoteEncoding encoding;
+    const bool readable = LoadRichEditText(openNote.CurrentNote(), &encoding);
+    if (openNote.Loaded(readable, encoding)) ReportUnreadable();
     HWND text = NoteText();
     SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(text, EM_LINESCROLL, 0,

@@ -1,5 +1,7 @@
 #include "notes/book_print.h"
 
+#include "notes/note_encoding.h"
+#include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "notes/print_document.h"
 #include "platform/lfile.h"
@@ -7,8 +9,7 @@
 
 #include <windows.h>
 
-#include <cstring>
-#include <memory>
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +52,34 @@ class BufferedFile {
     std::string buffer_;
 };
 
+bool AnsiCharacterBytes(char16_t character, std::string* bytes) {
+    const wchar_t wide = static_cast<wchar_t>(character);
+    char buffer[8];
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &wide, 1, buffer,
+                                         sizeof buffer, nullptr, &usedDefault);
+    if (size <= 0 || usedDefault) return false;
+    bytes->assign(buffer, static_cast<size_t>(size));
+    return true;
+}
+
+// Appends the note whose file holds bytes: ANSI text as it stands, other text decoded, with
+// the characters the ANSI code page cannot hold as Unicode escapes. A NUL prints as a blank, as
+// the editor shows it.
+void AppendNoteBytes(std::string& out, const char* name, std::string& bytes, bool perPage) {
+    const NoteEncoding encoding = DetectNoteEncoding(bytes);
+    if (encoding == NoteEncoding::Ansi) {
+        std::replace(bytes.begin(), bytes.end(), '\0', ' ');
+        AppendPrintNote(out, name, bytes.data(), bytes.size(), perPage);
+        return;
+    }
+    std::u16string text = DecodeUnicodeNote(bytes, encoding);
+    std::replace(text.begin(), text.end(), u'\0', u' ');
+    std::string rtf;
+    AppendRtfUnicodeText(rtf, text, AnsiCharacterBytes);
+    AppendPrintNoteRtf(out, name, rtf, perPage);
+}
+
 } // namespace
 
 bool ReadPrintNotePerPage() {
@@ -63,14 +92,13 @@ bool WritePrintDocument(const char* folder, const std::vector<std::string>& name
     LFile::FilePathCat(path, kPrintDocumentName);
     BufferedFile document(path);
     AppendPrintHeader(document.buffer());
+    std::string bytes;
     for (size_t i = 0; i < names.size(); ++i) {
         progress(i, names.size());
         char notePath[LFile::kPathSize];
         if (!BuildNotePath(folder, names[i].c_str(), notePath)) continue;
-        std::unique_ptr<char[]> text(LFile::LoadTextFile(notePath));
-        if (!text) continue;
-        AppendPrintNote(document.buffer(), names[i].c_str(), text.get(), std::strlen(text.get()),
-                        perPage);
+        if (!ReadNoteBytes(notePath, &bytes)) continue;
+        AppendNoteBytes(document.buffer(), names[i].c_str(), bytes, perPage);
         document.FlushIfFull();
     }
     AppendPrintEnd(document.buffer());

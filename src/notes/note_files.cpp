@@ -139,6 +139,10 @@ bool WriteNoteFile(const char* path, const NoteTextWriter& write) {
     return noSideFile && WriteInPlace(path, write);
 }
 
+bool WriteNoteBytes(void* file, const std::string& bytes) {
+    return WriteAll(file, bytes.data(), bytes.size());
+}
+
 bool SaveNoteText(const char* path, const char* text, size_t length) {
     return WriteNoteFile(path, [&](void* file) { return WriteAll(file, text, length); });
 }

@@ -19,6 +19,8 @@ void DeleteNotes(const char* folder, const std::vector<std::string>& names);
 // created and write reported success; a path naming a device is not written to.
 bool WriteNoteFile(const char* path, const NoteTextWriter& write);
 bool SaveNoteText(const char* path, const char* text, size_t length);
+// Writes all of bytes into an open file (a HANDLE); true when every byte was written.
+bool WriteNoteBytes(void* file, const std::string& bytes);
 
 NoteStamp ReadNoteStamp(const char* path);
 

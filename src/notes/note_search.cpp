@@ -1,22 +1,51 @@
 #include "notes/note_search.h"
 
+#include "notes/note_codec.h"
+#include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "platform/lfile.h"
-#include "platform/text_search.h"
 
-#include <memory>
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+
+namespace {
+
+// The search text as the editor's own search reads it: in the ANSI code page.
+std::wstring WideText(const char* text) {
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units > 0 ? units : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+} // namespace
+
+bool NoteTextContains(const std::wstring& text, const std::wstring& needle, bool matchCase) {
+    if (matchCase) return text.find(needle) != std::wstring::npos;
+    // The editor's search compares characters as equal when their capitals are.
+    auto same = [](wchar_t a, wchar_t b) { return a == b || std::towupper(a) == std::towupper(b); };
+    return std::search(text.begin(), text.end(), needle.begin(), needle.end(), same) != text.end();
+}
 
 bool FindNoteContaining(const char* folder, const std::vector<std::string>& names, int* index,
                         const char* text, bool matchCase, const NoteScanStep& step) {
+    const std::wstring needle = WideText(text);
     const size_t count = names.size();
     if (*index < 0) *index = 0;
+    std::string bytes;
+    std::wstring note;
     for (; static_cast<size_t>(*index) < count; ++*index) {
         const size_t i = static_cast<size_t>(*index);
         if (!step(i, count)) return false;
         char path[LFile::kPathSize];
-        if (!BuildNotePath(folder, names[i].c_str(), path)) continue;
-        std::unique_ptr<char[]> note(LFile::LoadTextFile(path));
-        if (note && TextContains(note.get(), text, matchCase)) return true;
+        if (!BuildNotePath(folder, names[i].c_str(), path) || !ReadNoteBytes(path, &bytes) ||
+            bytes.empty())
+            continue;
+        DecodeNoteText(bytes, &note);
+        if (NoteTextContains(note, needle, matchCase)) return true;
     }
     return false;
 }

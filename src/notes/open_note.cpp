@@ -36,14 +36,16 @@ void OpenNote::Open(const char* path) {
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = true;
+    encoding_ = NoteEncoding::Ansi;
     RememberStamp();
 }
 
-bool OpenNote::Loaded(bool readable) {
+bool OpenNote::Loaded(bool readable, NoteEncoding encoding) {
     // Loading raised change notifications of its own: they are not the user's.
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = readable || !HasNote();
+    encoding_ = encoding;
     if (readable_) {
         if (std::strcmp(reportedUnreadable_, currentNote_) == 0) reportedUnreadable_[0] = '\0';
         return false;
@@ -58,6 +60,7 @@ void OpenNote::Forget() {
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = true;
+    encoding_ = NoteEncoding::Ansi;
     stamp_ = NoteStamp();
 }
 

@@ -7,6 +7,7 @@
 // saved stays marked as edited until a save or a copy of it succeeds.
 #pragma once
 
+#include "notes/note_encoding.h"
 #include "notes/note_store.h"
 #include "platform/lfile.h"
 
@@ -66,9 +67,12 @@ class OpenNote {
     // Opens path ("" for no note): nothing is edited. Call before the text is loaded, so that a
     // change made meanwhile counts as someone else's.
     void Open(const char* path);
-    // After the text was loaded: whether the file could be read whole. True when the user should
-    // now be told that it could not (once for each note).
-    bool Loaded(bool readable);
+    // After the text was loaded: whether the file could be read whole, and the encoding its bytes
+    // are in. True when the user should now be told that it could not (once for each note).
+    bool Loaded(bool readable, NoteEncoding encoding = NoteEncoding::Ansi);
+    // The encoding the note is saved in: the one it was read in, until a save needs another.
+    NoteEncoding Encoding() const { return encoding_; }
+    void SetEncoding(NoteEncoding encoding) { encoding_ = encoding; }
     // Nothing is open any more ("-"): the note's file was deleted, and its edits with it.
     void Forget();
     // An edit of the text or the name; none counts on a note that could not be read.
@@ -103,6 +107,7 @@ class OpenNote {
     bool nameChanged_ = false;
     bool textChanged_ = false;
     bool readable_ = true;
+    NoteEncoding encoding_ = NoteEncoding::Ansi;
     NoteStamp stamp_; // the file as last loaded or saved
     // The note whose failed save, or failed read, the user was told about.
     char reportedSaveFailure_[LFile::kPathSize] = "";

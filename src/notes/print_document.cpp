@@ -19,6 +19,27 @@ void AppendRtfText(std::string& out, const char* text, size_t length) {
     out.append(text + plain, length - plain);
 }
 
+void AppendRtfUnicodeText(std::string& out, const std::u16string& text, const AnsiBytes& ansi) {
+    std::string run; // characters the code page holds, converted together
+    std::string bytes;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            run += static_cast<char>(c);
+            continue;
+        }
+        if (ansi(c, &bytes)) {
+            run += bytes;
+            continue;
+        }
+        AppendRtfText(out, run.data(), run.size());
+        run.clear();
+        out += "\\uc1\\u";
+        out += std::to_string(c > 0x7FFF ? static_cast<int>(c) - 0x10000 : static_cast<int>(c));
+        out += '?';
+    }
+    AppendRtfText(out, run.data(), run.size());
+}
+
 void AppendPrintHeader(std::string& out) {
     out += "{\\rtf1\\ansi {\\fonttbl {\\f0\\fswiss Verdana;} } "
            "{\\colortbl; \\red000\\green000\\blue000; }\n";
@@ -26,11 +47,17 @@ void AppendPrintHeader(std::string& out) {
 
 void AppendPrintNote(std::string& out, const char* name, const char* text, size_t length,
                      bool perPage) {
-    if (length == 0) return;
+    std::string rtf;
+    AppendRtfText(rtf, text, length);
+    AppendPrintNoteRtf(out, name, rtf, perPage);
+}
+
+void AppendPrintNoteRtf(std::string& out, const char* name, const std::string& rtf, bool perPage) {
+    if (rtf.empty()) return;
     out += "{\\b ";
     AppendRtfText(out, name, std::strlen(name));
     out += "}\\par \\par\n";
-    AppendRtfText(out, text, length);
+    out += rtf;
     out += perPage ? "\n\\page\n" : "\n\\par \\par\n";
 }
 

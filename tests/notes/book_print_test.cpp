@@ -46,15 +46,22 @@ TEST(BookPrint, TheDocumentOfABook) {
     EXPECT_FALSE(ReadPrintNotePerPage());
 }
 
-TEST(BookPrint, LongNotesAreCutAndBracesEscaped) {
-    std::string longText(40000, 'a');
+// Every note is printed whole, in its own encoding: ANSI bytes as they stand, characters the
+// code page lacks as Unicode escapes.
+TEST(BookPrint, NotesArePrintedWholeInTheirEncoding) {
+    std::string longText(100 * 1024, 'a');
     longText[32765] = 'L';
+    longText.back() = 'Z';
     ASSERT_TRUE(WriteFileBytes(ScratchPath("long.txt"), longText));
-    ASSERT_TRUE(WriteFileBytes(ScratchPath("x{1}.txt"), "{a\\b}"));
-    std::string document = Print({"long", "x{1}"}, true);
-    const std::string body = std::string(32765, 'a') + "L\n\\page\n";
-    EXPECT_EQ(kHeader + "{\\b long}\\par \\par\n" + body +
-                  "{\\b x\\{1\\}}\\par \\par\n\\{a\\\\b\\}\n\\page\n\\page }",
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("x{1}.txt"), std::string("{a\\b}\0\xE9", 7)));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("utf8.txt"), "\xC5\x81ukasz \xC3\xB3 \xE6\x97\xA5"));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("utf16.txt"), std::string("\xFF\xFE\x41\x01!\0", 6)));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("mark.txt"), "\xEF\xBB\xBF"));
+    std::string document = Print({"long", "x{1}", "utf8", "utf16", "mark"}, true);
+    EXPECT_EQ(kHeader + "{\\b long}\\par \\par\n" + longText + "\n\\page\n" +
+                  "{\\b x\\{1\\}}\\par \\par\n\\{a\\\\b\\} \xE9\n\\page\n" +
+                  "{\\b utf8}\\par \\par\n\\uc1\\u321?ukasz \xF3 \\uc1\\u26085?\n\\page\n" +
+                  "{\\b utf16}\\par \\par\n\\uc1\\u321?!\n\\page\n\\page }",
               document);
 }
 

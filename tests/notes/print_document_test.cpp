@@ -47,14 +47,14 @@ TEST(PrintDocument, TextAndNamesAreEscaped) {
               Document(true, {{"x{y}\\", "t"}}));
 }
 
-// The document as `unrtf --text` reads it.
-std::string ReadWithUnrtf(const std::string& document) {
+// The document as `unrtf --text` (or another of its output formats) reads it.
+std::string ReadWithUnrtf(const std::string& document, const char* format = "--text") {
     char path[] = "/tmp/quill-print-XXXXXX";
     int fd = mkstemp(path);
     EXPECT_GE(fd, 0);
     EXPECT_EQ(static_cast<ssize_t>(document.size()), write(fd, document.data(), document.size()));
     close(fd);
-    std::string command = std::string("unrtf --text ") + path + " 2>/dev/null";
+    std::string command = std::string("unrtf ") + format + " " + path + " 2>/dev/null";
     std::string text;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -80,6 +80,34 @@ TEST(PrintDocument, ARealRtfReaderGetsTheNotesBack) {
         EXPECT_EQ(std::string::npos, text.find("Empty")) << text;
         EXPECT_LT(text.find("milk"), text.find("last line"));
     }
+}
+
+// A stand-in for code page 1252 where it matches Latin-1: enough to tell held characters from
+// others.
+bool Latin1(char16_t character, std::string* bytes) {
+    if (character > 0xFF || (character >= 0x80 && character < 0xA0)) return false;
+    bytes->assign(1, static_cast<char>(character));
+    return true;
+}
+
+TEST(PrintDocument, CharactersTheCodePageLacksAreUnicodeEscapes) {
+    std::string rtf;
+    AppendRtfUnicodeText(rtf, u"\u0141ukasz {Krak\u00F3w}\r\n\u65E5\u672C \U0001F4DD", Latin1);
+    EXPECT_EQ("\\uc1\\u321?ukasz \\{Krak\xF3w\\}\\par\n\\uc1\\u26085?\\uc1\\u26412? "
+              "\\uc1\\u-10179?\\uc1\\u-8995?",
+              rtf);
+    // Text the code page holds gives the bytes an ANSI note of it gives.
+    std::string ansi;
+    AppendRtfUnicodeText(ansi, u"Krak\u00F3w\r\nx", Latin1);
+    EXPECT_EQ(Rtf("Krak\xF3w\r\nx"), ansi);
+    std::string document;
+    AppendPrintHeader(document);
+    AppendPrintNoteRtf(document, "Names", rtf, true);
+    AppendPrintEnd(document);
+    // Its text output has no characters beyond ANSI; its HTML names them.
+    const std::string html = ReadWithUnrtf(document, "--html");
+    EXPECT_NE(std::string::npos, html.find("&#321;")) << html;
+    EXPECT_NE(std::string::npos, html.find("&#26085;&#26412; &#55357;&#56541;")) << html;
 }
 
 } // namespace
