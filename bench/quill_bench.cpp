@@ -22,6 +22,7 @@
 #include "notes/note_names.h"
 #include "notes/note_search.h"
 #include "notes/book_list.h"
+#include "platform/settings.h"
 #include "resources/resource.h"
 
 #include <windows.h>
@@ -159,8 +160,9 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-// Only the books given, the current one first.
+// Only the books given, the current one first, and no note remembered: the first one opens.
 void PrepareBooks(const std::vector<const char*>& folders) {
+    SetSettingString("Settings", "CurrentNote", "");
     while (BookList::Count() > 0)
         BookList::RemoveBook(BookList::Count() - 1);
     for (size_t i = folders.size(); i-- > 0;)
@@ -280,8 +282,12 @@ int FindThroughWindow(const char* program, const char* book, const char* text) {
     for (DWORD deadline = GetTickCount() + 10000; find.second == nullptr && GetTickCount() < deadline;
          Sleep(1))
         EnumWindows(FindFindDialog, reinterpret_cast<LPARAM>(&find));
+    // Another process's control answers WM_GETTEXT; GetWindowText would not ask it.
+    auto shownName = [&started](char* name) {
+        started.Send(IDC_NOTE_NAME, WM_GETTEXT, LFile::kPathSize, reinterpret_cast<LPARAM>(name));
+    };
     char before[LFile::kPathSize] = "";
-    GetWindowTextA(started.Item(IDC_NOTE_NAME), before, sizeof before);
+    shownName(before);
     char name[LFile::kPathSize] = "";
     LARGE_INTEGER start = Now();
     if (find.second != nullptr) {
@@ -290,7 +296,7 @@ int FindThroughWindow(const char* program, const char* book, const char* text) {
         SendDlgItemMessageA(find.second, IDC_FIND_SCOPE_BOOK, BM_SETCHECK, BST_CHECKED, 0);
         PostMessageA(find.second, WM_COMMAND, IDOK, 0);
         for (DWORD deadline = GetTickCount() + 60000; GetTickCount() < deadline; Sleep(1)) {
-            GetWindowTextA(started.Item(IDC_NOTE_NAME), name, sizeof name);
+            shownName(name);
             if (std::strcmp(name, before) != 0 && started.Shows(-1)) break;
         }
     }
