@@ -186,8 +186,9 @@ TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
         Started started(program, start.commandLine);
         HWND window = WaitForMainWindow();
         ASSERT_NE(nullptr, window) << TopWindowTitles();
-        // The logon start hides its window as soon as its queue runs; give it that time.
-        for (int i = 0; i < 40 && IsWindowVisible(window) != start.shown; ++i)
+        // The logon start hides its window as soon as its queue runs; give it that time (seconds
+        // under the 32-bit emulation with heap checking).
+        for (int i = 0; i < 200 && IsWindowVisible(window) != start.shown; ++i)
             Sleep(50);
         Sleep(300);
         EXPECT_EQ(start.shown, IsWindowVisible(window) != FALSE);

@@ -114,11 +114,9 @@ TEST(NoteEncodings, AnsiBytesStayAndPastedCharactersAreKept) {
 
 // Under code page 932 (a Japanese system) a UTF-8 note without a mark keeps its bytes as well.
 // Wine takes the ANSI code page from the locale when a process starts, so this runs as a test of
-// its own under LANG=ja_JP.UTF-8 (see this folder's CMakeLists.txt), which sets
-// QUILL_CODE_PAGE; in the main run it stands aside.
-TEST(CodePage932, Utf8NoteKeepsItsBytes) {
-    if (GetEnvironmentVariableA("QUILL_CODE_PAGE", nullptr, 0) == 0)
-        GTEST_SKIP() << "runs as the test CodePage932.Utf8NoteKeepsItsBytesUnderJapaneseLocale";
+// its own under LANG=ja_JP.UTF-8 (see this folder's CMakeLists.txt); in the main run it is
+// disabled (a skipped test crashes the 32-bit test programs under emulation).
+TEST(CodePage932, DISABLED_Utf8NoteKeepsItsBytes) {
     ASSERT_EQ(932u, GetACP()) << "the ja_JP.UTF-8 locale is missing (./quill test makes it)";
     const std::string book = mainkit::AddBook("Japanese", {{"Note", kUtf8}});
     std::wstring shown;
