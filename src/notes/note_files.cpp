@@ -1,6 +1,7 @@
 #include "notes/note_files.h"
 
 #include "notes/note_names.h"
+#include "platform/handles.h"
 
 #include <windows.h>
 
@@ -243,21 +244,20 @@ bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copy
 
 bool ReadNoteBytes(const char* path, std::string* bytes) {
     bytes->clear();
-    HANDLE file = OpenForReading(path);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandle file(OpenForReading(path));
+    if (!file.valid()) return false;
     LARGE_INTEGER size = {};
-    bool read = GetFileSizeEx(file, &size) != FALSE;
+    bool read = GetFileSizeEx(file.get(), &size) != FALSE;
     if (read && size.QuadPart > 0) {
         // The size is a hint: a file that grows or shrinks meanwhile is still read to its end.
         bytes->reserve(static_cast<size_t>(size.QuadPart));
         std::string block(0x10000, '\0');
         DWORD got = 0;
-        while ((read = ReadFile(file, &block[0], static_cast<DWORD>(block.size()), &got,
+        while ((read = ReadFile(file.get(), &block[0], static_cast<DWORD>(block.size()), &got,
                                 nullptr) != FALSE) &&
                got > 0)
             bytes->append(block.data(), got);
     }
-    CloseHandle(file);
     if (!read) bytes->clear();
     return read;
 }
