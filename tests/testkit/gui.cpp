@@ -205,17 +205,26 @@ std::string SelectedTreeItem(HWND tree) {
 
 } // namespace
 
-// BFFM_SETSELECTIONA is the picker's own message for choosing a folder programmatically.
+// BFFM_SETSELECTIONA is the picker's own message for choosing a folder programmatically. A
+// folder the picker does not reach fails the test and cancels the picker, rather than
+// accepting whatever it shows (Wine's picker then answers its root, the desktop folder).
 void ChooseFolderInPicker(HWND picker, const std::string& folder) {
     const std::string leaf = folder.substr(folder.find_last_of("\\/") + 1);
     HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-        if (SelectedTreeItem(tree) == leaf) break;
+    LRESULT reached = FALSE;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
+        reached = SendMessageA(picker, BFFM_SETSELECTIONA, TRUE,
+                               reinterpret_cast<LPARAM>(folder.c_str()));
+        if (SelectedTreeItem(tree) == leaf) {
+            PressButton(picker, IDOK);
+            return;
+        }
         PumpPending();
         Sleep(50);
     }
-    PressButton(picker, IDOK);
+    ADD_FAILURE() << "the folder picker did not reach " << folder << " (BFFM_SETSELECTION gave "
+                  << reached << ", the tree shows \"" << SelectedTreeItem(tree) << "\")";
+    PressButton(picker, IDCANCEL);
 }
 
 namespace {
