@@ -8,11 +8,14 @@
 #include "resources/resource.h"
 #include "testkit/gui.h"
 #include "testkit/testkit.h"
+#include "testkit/verb_recorder.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -266,6 +269,7 @@ TEST(KeepingNotes, TheSaveTimerWaitsWhileASavesOwnMessageIsUp) {
 }
 
 TEST(KeepingNotes, PrintNoteAndPrintBookPrintWhatTheScreenShows) {
+    testkit::VerbRecorder recorder; // not the prefix's own printing programs, which wait for a click
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}});
     SetSettingString("Settings", "CurrentNote", "A");
     std::unique_ptr<DialogScript> answers;
@@ -286,6 +290,11 @@ TEST(KeepingNotes, PrintNoteAndPrintBookPrintWhatTheScreenShows) {
     }));
     EXPECT_EQ("Xa", atNotePrint);
     EXPECT_EQ("YXa", atBookPrint);
+    std::vector<std::string> calls = recorder.Calls(2);
+    std::sort(calls.begin(), calls.end()); // separate handler processes: any order
+    EXPECT_EQ((std::vector<std::string>{"print " + NotePath(book, "A"),
+                                        "print " + book + "\\print.rtf"}),
+              calls);
 }
 
 TEST(KeepingNotes, LeavingMinimizedOrMaximizedKeepsTheNormalPlace) {
