@@ -79,7 +79,7 @@ bool MainDialog::OpenNextNoteWithText() {
     GetCurrentBookFolder(folder);
     std::vector<std::wstring> fileNames;
     std::vector<std::string> names = NoteNames(false, &fileNames);
-    NoteSearchProgress search(folder, std::move(names), std::move(fileNames), findState);
+    NoteSearchProgress search(folder, std::move(names), findState, std::move(fileNames));
     if (!search.Run(hwnd)) return false;
     LVSetSelection(IDC_NOTE_LIST, findState.findNoteIndex);
     ItemSelectionChanged();

@@ -5,7 +5,7 @@
 #include <utility>
 
 NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::string> names,
-                                       std::vector<std::wstring> fileNames, FindState& state)
+                                       FindState& state, std::vector<std::wstring> fileNames)
     : LProgressDialog("Finding"), folder_(folder), names_(std::move(names)),
       fileNames_(std::move(fileNames)), state_(state) {}
 

@@ -12,8 +12,8 @@ class NoteSearchProgress : public LProgressDialog {
   public:
     // folder: the book's folder; names: the note list's texts in list order and fileNames their
     // file names (see ReadListedNote), kept by the window for its run. state must outlive the run.
-    NoteSearchProgress(const char* folder, std::vector<std::string> names,
-                       std::vector<std::wstring> fileNames, FindState& state);
+    NoteSearchProgress(const char* folder, std::vector<std::string> names, FindState& state,
+                       std::vector<std::wstring> fileNames = {});
 
     int MainFunction() override { return SearchNotes() ? 1 : 0; }
     // True when a note from state.findNoteIndex on holds the text; state.findNoteIndex is then

@@ -64,8 +64,7 @@ OpenNote::Notice OpenNote::Loaded(bool readable, NoteEncoding encoding) {
         return Notice::Unreadable;
     }
     if (reportedUnreadable_ == key) reportedUnreadable_.clear();
-    if (!NameUnspellable() || reportedUnspellable_ == key) return Notice::None;
-    reportedUnspellable_ = key;
+    if (!NameUnspellable() || !toldUnspellable_.insert(key).second) return Notice::None;
     return Notice::NameUnspellable;
 }
 

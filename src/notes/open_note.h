@@ -11,6 +11,7 @@
 #include "notes/note_store.h"
 #include "platform/lfile.h"
 
+#include <set>
 #include <string>
 
 // What a save did, for the window to show.
@@ -135,7 +136,8 @@ class OpenNote {
     NoteStamp stamp_; // the file as last loaded or saved
     // The note whose failed save, or failed read, the user was told about.
     char reportedSaveFailure_[LFile::kPathSize] = "";
-    // The notes told about when loaded (NoteKey).
+    // The note last told to be unreadable, and those told to have names that cannot be spelled
+    // (NoteKey each).
     std::string reportedUnreadable_;
-    std::string reportedUnspellable_;
+    std::set<std::string> toldUnspellable_;
 };

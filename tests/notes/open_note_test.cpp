@@ -302,6 +302,8 @@ TEST_F(OpenNoteTest, NoteWithAnUnspellableNameIsToldOnceLockedAndNeverWritten) {
     // Another such note with the same ANSI path is another note, and is told about too.
     note.Open(kShownPath, L"\u4E2D\u56FD.txt");
     EXPECT_EQ(OpenNote::Notice::NameUnspellable, note.Loaded(true));
+    note.Open(kShownPath, L"\u65E5\u672C.txt"); // back to the first: already told
+    EXPECT_EQ(OpenNote::Notice::None, note.Loaded(true));
     EXPECT_EQ(0, store.writes);
     EXPECT_EQ(1u, store.files.size());
     // A note with a name that can be spelled is written as usual afterwards.
