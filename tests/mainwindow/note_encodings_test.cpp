@@ -192,6 +192,37 @@ TEST(NoteEncodings, NotesWhoseNamesTheCodePageCannotSpellAreShownAndKept) {
     EXPECT_TRUE(files == testkit::FolderFiles(book)); // no file added, renamed or deleted
 }
 
+// Wine's ANSI listing spells "Łukasz.txt" as "Lukasz.txt", the name of another note: the note is
+// listed as "?ukasz" instead, and typing into it touches neither file.
+TEST(NoteEncodings, ANameSpelledAlikeNeverReachesTheOtherNote) {
+    ASSERT_EQ(1252u, GetACP());
+    const std::string book = mainkit::AddBook("Copied", {{"Lukasz", "latin"}});
+    const std::wstring polish = testkit::Wide(book) + L"\\\u0141ukasz.txt";
+    ASSERT_TRUE(testkit::WriteFileBytes(polish, "polish"));
+    const std::vector<std::wstring> files = testkit::FolderFiles(book);
+    SetSettingString("Settings", "CurrentNote", "Lukasz");
+    std::unique_ptr<testkit::DialogScript> answers;
+    std::vector<std::string> listed;
+    ShownNote shown;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {testkit::DialogScript::Press(IDOK)}),
+        Do([&](MainDialog& dialog) {
+            listed = mainkit::ListedNotes(dialog);
+            mainkit::SelectOnly(dialog, 0);
+            shown = ShowNote(dialog);
+            mainkit::TypeIntoNote(dialog, "X");
+        }),
+        Do([](MainDialog& dialog) { mainkit::FireTimer(dialog, 2); }),
+    }));
+    EXPECT_EQ((std::vector<std::string>{"?ukasz", "Lukasz"}), listed);
+    EXPECT_TRUE(shown.text == L"polish");
+    EXPECT_FALSE(shown.editable);
+    EXPECT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("polish", testkit::ReadFileBytes(polish));
+    EXPECT_EQ("latin", ReadFileBytes(NotePath(book, "Lukasz")));
+    EXPECT_TRUE(files == testkit::FolderFiles(book));
+}
+
 // Under code page 932 (a Japanese system) a UTF-8 note without a mark keeps its bytes as well.
 // Wine takes the ANSI code page from the locale when a process starts, so this runs as a test of
 // its own under LANG=ja_JP.UTF-8 (see this folder's CMakeLists.txt); in the main run it is
