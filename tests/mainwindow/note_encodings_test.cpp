@@ -154,6 +154,8 @@ TEST(NoteEncodings, NotesWhoseNamesTheCodePageCannotSpellAreShownAndKept) {
             listed = mainkit::ListedNotes(dialog);
             mainkit::SelectOnly(dialog, 0);
             shown[0] = ShowNote(dialog);
+            testkit::PumpPending(); // the answered message box leaves the screen
+            testkit::SaveScreenImage(dialog.hwnd, "main-window-unspellable-name");
             mainkit::TypeIntoNote(dialog, "X");
             SetWindowTextA(mainkit::Control(dialog, IDC_NOTE_NAME), "Renamed");
         }),
