@@ -10,8 +10,10 @@
 #include <utility>
 
 BookPrintProgress::BookPrintProgress(HWND owner, const char* folder,
-                                     std::vector<std::string> names)
-    : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(std::move(names)) {}
+                                     std::vector<std::string> names,
+                                     std::vector<std::wstring> fileNames)
+    : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(std::move(names)),
+      fileNames_(std::move(fileNames)) {}
 
 bool BookPrintProgress::PrintBook() {
     char path[LFile::kPathSize] = "";
@@ -20,16 +22,17 @@ bool BookPrintProgress::PrintBook() {
         [this](size_t index, size_t count) {
             SetProgress(static_cast<double>(index) / static_cast<double>(count));
         },
-        path);
+        path, fileNames_);
     // Even a document that could not be written is asked for: an older one may be there.
     ShellExecuteA(owner_, "print", path, nullptr, nullptr, SW_HIDE);
     return true;
 }
 
-void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names) {
+void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names,
+                  const std::vector<std::wstring>& fileNames) {
     BookPrintDialog dialog;
     if (!dialog.Open(owner, MAKEINTRESOURCEA(IDD_PRINT_BOOK))) return;
     if (names.empty()) return;
-    BookPrintProgress progress(owner, folder, names);
+    BookPrintProgress progress(owner, folder, names, fileNames);
     progress.Run(owner);
 }

@@ -10,8 +10,10 @@
 class BookPrintProgress : public LProgressDialog {
   public:
     // owner: the window that asks the shell to print; folder: the book's folder; names: the note
-    // list's texts in list order, both kept by the window for its run.
-    BookPrintProgress(HWND owner, const char* folder, std::vector<std::string> names);
+    // list's texts in list order and fileNames their file names (see ReadListedNote), kept by
+    // the window for its run.
+    BookPrintProgress(HWND owner, const char* folder, std::vector<std::string> names,
+                      std::vector<std::wstring> fileNames);
 
     int MainFunction() override { return PrintBook() ? 1 : 0; }
     // Writes "print.rtf" into the folder and asks the shell to print it; reports success.
@@ -21,8 +23,10 @@ class BookPrintProgress : public LProgressDialog {
     HWND owner_;
     std::string folder_;
     std::vector<std::string> names_;
+    std::vector<std::wstring> fileNames_;
 };
 
 // Print Book: the Print Book dialog over owner, then, unless it is cancelled or the book has no
 // notes, the "Printing book" window.
-void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names);
+void RunBookPrint(HWND owner, const char* folder, const std::vector<std::string>& names,
+                  const std::vector<std::wstring>& fileNames = {});

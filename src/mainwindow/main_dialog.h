@@ -55,8 +55,9 @@ class MainDialog : public LKeyDialogBox {
     // The editor pane.
     // Loads a text file into the editor; false when the file exists but could not be read whole.
     // Shows the note at path; true when it could be read (or is missing), with the encoding of
-    // its bytes in encoding.
-    bool LoadRichEditText(const char* path, NoteEncoding* encoding);
+    // its bytes in encoding. fileName: see ReadNoteFileBytes.
+    bool LoadRichEditText(const char* path, NoteEncoding* encoding,
+                          const std::wstring& fileName = std::wstring());
     void ItemSelectionChanged();
     // Saves a pending rename and text; false when something could not be written, which stays
     // pending so that the next save tries again. leaving: the user is about to leave the note,
@@ -126,7 +127,16 @@ class MainDialog : public LKeyDialogBox {
     int FirstSelectedNote();
     // The text of item index of the note list into name (260 bytes).
     void NoteNameAt(int index, char* name);
-    std::vector<std::string> NoteNames(bool selectedOnly);
+    // The file name of item index when the ANSI code page cannot spell it; empty otherwise.
+    std::wstring NoteFileNameAt(int index);
+    // The texts of the items, or of the selected ones, in list order; with fileNames, their
+    // NoteFileNameAt too.
+    std::vector<std::string> NoteNames(bool selectedOnly,
+                                       std::vector<std::wstring>* fileNames = nullptr);
+    // Refuses (with a message) to delete notes whose file names the ANSI code page cannot spell;
+    // true when there is none among names.
+    bool CanDeleteNotes(const std::vector<std::string>& names,
+                        const std::vector<std::wstring>& fileNames);
 
     // The editor pane.
     HWND NoteText();
@@ -140,13 +150,14 @@ class MainDialog : public LKeyDialogBox {
     // The owner of the window's messages: none while the window is being destroyed, so that the
     // message stands on its own.
     HWND MessageOwner() { return IsWindowVisible(hwnd) ? hwnd : nullptr; }
-    // Opens path (name: its note name) in the editor pane.
-    void OpenNoteFile(const char* path, const char* name);
+    // Opens path (name: its note name; fileName: see NoteFileNameAt) in the editor pane.
+    void OpenNoteFile(const char* path, const char* name, const std::wstring& fileName);
     void ShowSaveOutcome(const SaveOutcome& outcome, bool leaving);
     void ShowRenameOutcome(const RenameOutcome& rename, const char* oldName);
     void ShowNoteName(const char* name);
     void ReportSaveFailure(bool tell);
-    void ReportUnreadable();
+    // Tells the user what OpenNote::Loaded asks for.
+    void ReportLoaded(OpenNote::Notice notice);
     // A warning about the open note: format takes the note's name, then detail, as "%s" each.
     void WarnAboutOpenNote(const char* format, const char* detail, const char* caption);
     // The open note belongs to the book the window shows.
@@ -190,4 +201,7 @@ class MainDialog : public LKeyDialogBox {
     bool saving_ = false;
     // The window itself is writing the name field: its change is not the user's.
     bool showingName_ = false;
+    // The file names of the listed notes that the ANSI code page cannot spell; such an item's
+    // data is its index here plus one (0 for every other item).
+    std::vector<std::wstring> unspellableNames_;
 };

@@ -21,17 +21,18 @@ const char kTemplateFile[] = "template._txt";
 // Sorts names into descending order ignoring case, the order lstrcmpiA gives. Each name's sort
 // key is made once, so that the sort compares bytes instead of comparing two names afresh at
 // each of its 130,000 comparisons for 10,000 notes (a tenth of a second under Wine).
-void SortDescending(std::vector<std::string>& names) {
-    std::vector<std::pair<std::string, std::string>> keyed;
+void SortDescending(std::vector<NoteFile>& names) {
+    std::vector<std::pair<std::string, NoteFile>> keyed;
     keyed.reserve(names.size());
-    for (std::string& name : names) {
-        int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(),
-                                -1, nullptr, 0);
+    for (NoteFile& note : names) {
+        const char* name = note.name.c_str();
+        int size =
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1, nullptr, 0);
         std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
         if (size > 0)
-            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
                          reinterpret_cast<char*>(&key[0]), size);
-        keyed.emplace_back(std::move(key), std::move(name));
+        keyed.emplace_back(std::move(key), std::move(note));
     }
     std::sort(keyed.begin(), keyed.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -95,7 +96,7 @@ void MainDialog::InitItemsList() {
     // The open note is saved (a pending rename too) while the list still shows its book. One
     // that cannot be saved keeps its book shown: the choice of another book is undone.
     if (!SaveData(true) && !OpenNoteInShownBook() && SelectOpenNoteBook()) return;
-    std::vector<std::string> names = ListNotes(folder);
+    std::vector<NoteFile> names = ListNoteFiles(folder);
     // The list sorts itself. Given in descending order each note goes to the top after one
     // comparison: a list that walks down from the top to find an item's place (as Wine's does)
     // would otherwise compare every note with all before it, minutes for 10,000 notes. Nothing
@@ -103,10 +104,15 @@ void MainDialog::InitItemsList() {
     SortDescending(names);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (const std::string& name : names) {
+    unspellableNames_.clear();
+    for (NoteFile& note : names) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.pszText = const_cast<char*>(name.c_str());
+        item.pszText = const_cast<char*>(note.name.c_str());
+        if (!note.fileName.empty()) {
+            unspellableNames_.push_back(std::move(note.fileName));
+            item.lParam = static_cast<LPARAM>(unspellableNames_.size());
+        }
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
@@ -144,8 +150,19 @@ void MainDialog::NoteNameAt(int index, char* name) {
                         reinterpret_cast<LPARAM>(&item));
 }
 
-// The texts of the note list's items, or of its selected items, in list order.
-std::vector<std::string> MainDialog::NoteNames(bool selectedOnly) {
+std::wstring MainDialog::NoteFileNameAt(int index) {
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = index;
+    if (!SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMA, 0,
+                             reinterpret_cast<LPARAM>(&item)) ||
+        item.lParam <= 0 || static_cast<size_t>(item.lParam) > unspellableNames_.size())
+        return std::wstring();
+    return unspellableNames_[static_cast<size_t>(item.lParam) - 1];
+}
+
+std::vector<std::string> MainDialog::NoteNames(bool selectedOnly,
+                                               std::vector<std::wstring>* fileNames) {
     std::vector<std::string> names;
     const UINT which = selectedOnly ? LVNI_SELECTED : LVNI_ALL;
     int index = -1;
@@ -154,6 +171,7 @@ std::vector<std::string> MainDialog::NoteNames(bool selectedOnly) {
         char name[LFile::kPathSize];
         NoteNameAt(index, name);
         names.emplace_back(name);
+        if (fileNames != nullptr) fileNames->push_back(NoteFileNameAt(index));
     }
     return names;
 }
@@ -209,12 +227,15 @@ void MainDialog::CmNoteDelete() {
                     "Read Only", MB_OK | MB_ICONINFORMATION);
         return;
     }
+    std::vector<std::wstring> fileNames;
+    const std::vector<std::string> selected = NoteNames(true, &fileNames);
+    if (!CanDeleteNotes(selected, fileNames)) return;
     if (MessageBoxA(hwnd, "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
-    DeleteNotes(folder, NoteNames(true));
+    DeleteNotes(folder, selected);
     // The open note's edits go only with its file; a note that is kept is saved as usual.
     if (openNote.HasNote() && !LFile::FileExists(openNote.CurrentNote()) &&
         OpenNoteInShownBook()) {
@@ -226,6 +247,22 @@ void MainDialog::CmNoteDelete() {
     InitItemsList();
 }
 
+bool MainDialog::CanDeleteNotes(const std::vector<std::string>& names,
+                                const std::vector<std::wstring>& fileNames) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (fileNames[i].empty()) continue;
+        char message[LFile::kPathSize + 300];
+        wsprintfA(message,
+                  "The note \"%s\" cannot be deleted: its name holds characters that the "
+                  "language settings of this computer cannot show (\"?\" stands for "
+                  "each).\r\n\r\nNo note was deleted.",
+                  names[i].c_str());
+        MessageBoxA(hwnd, message, "Delete Note", MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    return true;
+}
+
 void MainDialog::CmNotePrint() {
     if (MessageBoxA(hwnd, "Print the selected note(s)?", "Confirm Print",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
@@ -233,9 +270,15 @@ void MainDialog::CmNotePrint() {
     SaveData(); // the printout holds what the screen shows
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
-    for (const std::string& name : NoteNames(true)) {
+    std::vector<std::wstring> fileNames;
+    const std::vector<std::string> names = NoteNames(true, &fileNames);
+    for (size_t i = 0; i < names.size(); ++i) {
         char path[LFile::kPathSize];
-        BuildNotePath(folder, name.c_str(), path);
-        ShellExecuteA(hwnd, "print", path, nullptr, nullptr, SW_HIDE);
+        BuildNotePath(folder, names[i].c_str(), path);
+        if (fileNames[i].empty())
+            ShellExecuteA(hwnd, "print", path, nullptr, nullptr, SW_HIDE);
+        else // a name the ANSI code page cannot spell is handed over as it is
+            ShellExecuteW(hwnd, L"print", WideNotePath(path, fileNames[i]).c_str(), nullptr,
+                          nullptr, SW_HIDE);
     }
 }

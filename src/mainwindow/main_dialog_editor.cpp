@@ -104,14 +104,15 @@ void MainDialog::ShowEditorState(HWND text) {
     SendMessageA(text, EM_SETREADONLY, locked, 0);
 }
 
-bool MainDialog::LoadRichEditText(const char* path, NoteEncoding* encoding) {
+bool MainDialog::LoadRichEditText(const char* path, NoteEncoding* encoding,
+                                  const std::wstring& fileName) {
     HWND text = RenewNoteText();
     LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
     SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
     SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
     SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
     std::string bytes;
-    const bool read = path[0] != '\0' && ReadNoteBytes(path, &bytes);
+    const bool read = path[0] != '\0' && ReadNoteFileBytes(path, fileName, &bytes);
     // A missing file is an empty note; one that exists and cannot be read is unreadable.
     const DWORD error = read ? ERROR_SUCCESS : GetLastError();
     const bool missing = path[0] == '\0' || error == ERROR_FILE_NOT_FOUND ||
@@ -150,13 +151,15 @@ void MainDialog::ItemSelectionChanged() {
         return;
     char name[LFile::kPathSize] = "";
     char path[LFile::kPathSize] = "";
+    std::wstring fileName;
     if (selected >= 0) {
         NoteNameAt(selected, name);
+        fileName = NoteFileNameAt(selected);
         char folder[LFile::kPathSize];
         GetCurrentBookFolder(folder);
         BuildNotePath(folder, name, path);
     }
-    if (lstrcmpiA(path, openNote.CurrentNote()) == 0) {
+    if (lstrcmpiA(path, openNote.CurrentNote()) == 0 && fileName == openNote.FileName()) {
         ReloadIfChangedOnDisk();
         return;
     }
@@ -166,15 +169,16 @@ void MainDialog::ItemSelectionChanged() {
         return;
     }
     if (selected >= 0) SetSettingString(kSettings, "CurrentNote", name);
-    OpenNoteFile(path, name);
+    OpenNoteFile(path, name, fileName);
 }
 
-void MainDialog::OpenNoteFile(const char* path, const char* name) {
-    openNote.Open(path); // before loading: a change made meanwhile then counts as someone else's
+void MainDialog::OpenNoteFile(const char* path, const char* name, const std::wstring& fileName) {
+    // Before loading: a change made meanwhile then counts as someone else's.
+    openNote.Open(path, fileName);
     ShowNoteName(name);
     NoteEncoding encoding;
-    const bool readable = LoadRichEditText(path, &encoding);
-    if (openNote.Loaded(readable, encoding)) ReportUnreadable();
+    const bool readable = LoadRichEditText(path, &encoding, fileName);
+    ReportLoaded(openNote.Loaded(readable, encoding));
 }
 
 // Shows the open note's name; the window's own change of the field is not an edit.
@@ -278,12 +282,19 @@ void MainDialog::ReportSaveFailure(bool tell) {
                       "", "Save Note");
 }
 
-void MainDialog::ReportUnreadable() {
-    WarnAboutOpenNote("The note \"%s\" cannot be read: another program may be using the file, "
-                      "or you may not have access to it.\r\n\r\nIt is shown read only and is "
-                      "never saved until it can be read. Quillmark tries again when you come "
-                      "back to the window or select the note again.",
-                      "", "Open Note");
+void MainDialog::ReportLoaded(OpenNote::Notice notice) {
+    if (notice == OpenNote::Notice::Unreadable)
+        WarnAboutOpenNote("The note \"%s\" cannot be read: another program may be using the "
+                          "file, or you may not have access to it.\r\n\r\nIt is shown read only "
+                          "and is never saved until it can be read. Quillmark tries again when "
+                          "you come back to the window or select the note again.",
+                          "", "Open Note");
+    else if (notice == OpenNote::Notice::NameUnspellable)
+        WarnAboutOpenNote("The name of the note \"%s\" holds characters that the language "
+                          "settings of this computer cannot show (\"?\" stands for each).\r\n\r\n"
+                          "It is shown read only: Quillmark never saves, renames or deletes it. "
+                          "To change it, give its file a name without those characters.",
+                          "", "Open Note");
 }
 
 void MainDialog::WarnAboutOpenNote(const char* format, const char* detail, const char* caption) {

@@ -100,8 +100,9 @@ void MainDialog::ShowFileAfresh() {
     SendMessageA(NoteText(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     LRESULT firstLine = SendMessageA(NoteText(), EM_GETFIRSTVISIBLELINE, 0, 0);
     NoteEncoding encoding;
-    const bool readable = LoadRichEditText(openNote.CurrentNote(), &encoding);
-    if (openNote.Loaded(readable, encoding)) ReportUnreadable();
+    const bool readable =
+        LoadRichEditText(openNote.CurrentNote(), &encoding, openNote.FileName());
+    ReportLoaded(openNote.Loaded(readable, encoding));
     HWND text = NoteText();
     SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(text, EM_LINESCROLL, 0,

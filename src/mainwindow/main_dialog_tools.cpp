@@ -67,7 +67,9 @@ void MainDialog::CmBookPrint() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     SaveData(); // the printout holds what the screen shows
-    RunBookPrint(hwnd, folder, NoteNames(false));
+    std::vector<std::wstring> fileNames;
+    const std::vector<std::string> names = NoteNames(false, &fileNames);
+    RunBookPrint(hwnd, folder, names, fileNames);
 }
 
 // Scans the note files from findState.findNoteIndex on under the "Finding" window and opens the
@@ -75,7 +77,9 @@ void MainDialog::CmBookPrint() {
 bool MainDialog::OpenNextNoteWithText() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
-    NoteSearchProgress search(folder, NoteNames(false), findState);
+    std::vector<std::wstring> fileNames;
+    std::vector<std::string> names = NoteNames(false, &fileNames);
+    NoteSearchProgress search(folder, std::move(names), findState, std::move(fileNames));
     if (!search.Run(hwnd)) return false;
     LVSetSelection(IDC_NOTE_LIST, findState.findNoteIndex);
     ItemSelectionChanged();

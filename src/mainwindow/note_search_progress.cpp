@@ -5,8 +5,9 @@
 #include <utility>
 
 NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::string> names,
-                                       FindState& state)
-    : LProgressDialog("Finding"), folder_(folder), names_(std::move(names)), state_(state) {}
+                                       FindState& state, std::vector<std::wstring> fileNames)
+    : LProgressDialog("Finding"), folder_(folder), names_(std::move(names)),
+      fileNames_(std::move(fileNames)), state_(state) {}
 
 bool NoteSearchProgress::SearchNotes() {
     return FindNoteContaining(folder_.c_str(), names_, &state_.findNoteIndex, state_.findText,
@@ -15,5 +16,6 @@ bool NoteSearchProgress::SearchNotes() {
                                   SetProgress(static_cast<double>(index) /
                                               static_cast<double>(count));
                                   return true;
-                              });
+                              },
+                              fileNames_);
 }

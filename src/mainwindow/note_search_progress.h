@@ -10,9 +10,10 @@
 
 class NoteSearchProgress : public LProgressDialog {
   public:
-    // folder: the book's folder; names: the note list's texts in list order, both kept by the
-    // window for its run. state must outlive the run.
-    NoteSearchProgress(const char* folder, std::vector<std::string> names, FindState& state);
+    // folder: the book's folder; names: the note list's texts in list order and fileNames their
+    // file names (see ReadListedNote), kept by the window for its run. state must outlive the run.
+    NoteSearchProgress(const char* folder, std::vector<std::string> names, FindState& state,
+                       std::vector<std::wstring> fileNames = {});
 
     int MainFunction() override { return SearchNotes() ? 1 : 0; }
     // True when a note from state.findNoteIndex on holds the text; state.findNoteIndex is then
@@ -22,5 +23,6 @@ class NoteSearchProgress : public LProgressDialog {
   private:
     std::string folder_;
     std::vector<std::string> names_;
+    std::vector<std::wstring> fileNames_;
     FindState& state_;
 };

@@ -87,7 +87,8 @@ bool ReadPrintNotePerPage() {
 }
 
 bool WritePrintDocument(const char* folder, const std::vector<std::string>& names, bool perPage,
-                        const PrintProgress& progress, char* path) {
+                        const PrintProgress& progress, char* path,
+                        const std::vector<std::wstring>& fileNames) {
     lstrcpynA(path, folder, LFile::kPathSize);
     LFile::FilePathCat(path, kPrintDocumentName);
     BufferedFile document(path);
@@ -95,9 +96,7 @@ bool WritePrintDocument(const char* folder, const std::vector<std::string>& name
     std::string bytes;
     for (size_t i = 0; i < names.size(); ++i) {
         progress(i, names.size());
-        char notePath[LFile::kPathSize];
-        if (!BuildNotePath(folder, names[i].c_str(), notePath)) continue;
-        if (!ReadNoteBytes(notePath, &bytes)) continue;
+        if (!ReadListedNote(folder, names, fileNames, i, &bytes)) continue;
         AppendNoteBytes(document.buffer(), names[i].c_str(), bytes, perPage);
         document.FlushIfFull();
     }

@@ -16,5 +16,7 @@ using PrintProgress = std::function<void(size_t index, size_t count)>;
 // printed in its own encoding; notes without text are left out. The file's path goes into path
 // (260 bytes). True when the whole document was written; false when the file could not be
 // created or a write failed (the print request may then still be made, as before).
+// fileNames: see ReadListedNote.
 bool WritePrintDocument(const char* folder, const std::vector<std::string>& names, bool perPage,
-                        const PrintProgress& progress, char* path);
+                        const PrintProgress& progress, char* path,
+                        const std::vector<std::wstring>& fileNames = {});

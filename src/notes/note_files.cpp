@@ -79,25 +79,60 @@ bool WriteInPlace(const char* path, const NoteTextWriter& write) {
 
 } // namespace
 
-std::vector<std::string> ListNotes(const char* folder) {
-    std::vector<std::string> names;
+namespace {
+
+std::wstring WideText(const char* text) {
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (units <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
+    wide.resize(static_cast<size_t>(units - 1));
+    return wide;
+}
+
+// A found file's name as the ANSI functions show it, into name (260 bytes), with "?" for each
+// character the ANSI code page cannot hold (never a look-alike, which could name another note).
+// spelled tells whether the name leads back to the file. False when it does not fit.
+bool AnsiFileName(const wchar_t* fileName, char* name, bool* spelled) {
+    BOOL usedDefault = FALSE;
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, fileName, -1, name, LFile::kPathSize,
+                            "?", &usedDefault) <= 0)
+        return false;
+    *spelled = !usedDefault && WideText(name) == fileName;
+    return true;
+}
+
+} // namespace
+
+std::vector<NoteFile> ListNoteFiles(const char* folder) {
+    std::vector<NoteFile> notes;
     if (folder[0] == '\0') // a book without a folder has no notes (not those of the current folder)
-        return names;
+        return notes;
     char pattern[LFile::kPathSize];
     lstrcpynA(pattern, folder, sizeof pattern);
     LFile::FilePathCat(pattern, "*.txt");
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    // The wide functions, so that a name the ANSI code page cannot spell is told apart.
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideText(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return notes;
     do {
+        char fileName[LFile::kPathSize];
         char name[LFile::kPathSize];
         char path[LFile::kPathSize];
+        bool spelled = true;
         // A file whose path would be cut could be neither opened nor saved as that note.
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            NoteNameFromFileName(found.cFileName, name) && BuildNotePath(folder, name, path))
-            names.emplace_back(name);
-    } while (FindNextFileA(search, &found));
+            AnsiFileName(found.cFileName, fileName, &spelled) &&
+            NoteNameFromFileName(fileName, name) && BuildNotePath(folder, name, path))
+            notes.push_back({name, spelled ? std::wstring() : std::wstring(found.cFileName)});
+    } while (FindNextFileW(search, &found));
     FindClose(search);
+    return notes;
+}
+
+std::vector<std::string> ListNotes(const char* folder) {
+    std::vector<std::string> names;
+    for (NoteFile& note : ListNoteFiles(folder)) names.push_back(std::move(note.name));
     return names;
 }
 
@@ -242,9 +277,11 @@ bool WriteConflictCopy(const char* path, const NoteTextWriter& write, char* copy
     return WriteCopyInto(folder, name, write, copyPath);
 }
 
-bool ReadNoteBytes(const char* path, std::string* bytes) {
+namespace {
+
+bool ReadWhole(HANDLE handle, std::string* bytes) {
     bytes->clear();
-    CHandle file(OpenForReading(path));
+    CHandle file(handle);
     if (!file.valid()) return false;
     LARGE_INTEGER size = {};
     bool read = GetFileSizeEx(file.get(), &size) != FALSE;
@@ -260,6 +297,39 @@ bool ReadNoteBytes(const char* path, std::string* bytes) {
     }
     if (!read) bytes->clear();
     return read;
+}
+
+} // namespace
+
+bool ReadNoteBytes(const char* path, std::string* bytes) {
+    return ReadWhole(OpenForReading(path), bytes);
+}
+
+bool ReadListedNote(const char* folder, const std::vector<std::string>& names,
+                    const std::vector<std::wstring>& fileNames, size_t i, std::string* bytes) {
+    char path[LFile::kPathSize];
+    if (!BuildNotePath(folder, names[i].c_str(), path)) {
+        bytes->clear();
+        return false;
+    }
+    return ReadNoteFileBytes(path, i < fileNames.size() ? fileNames[i] : std::wstring(), bytes);
+}
+
+std::wstring WideNotePath(const char* path, const std::wstring& fileName) {
+    if (fileName.empty()) return WideText(path);
+    char folder[LFile::kPathSize];
+    LFile::_GetFolderFromPath(folder, path);
+    std::wstring widePath = WideText(folder);
+    if (!widePath.empty() && widePath.back() != L'\\' && widePath.back() != L'/') widePath += L'\\';
+    return widePath + fileName;
+}
+
+bool ReadNoteFileBytes(const char* path, const std::wstring& fileName, std::string* bytes) {
+    if (fileName.empty()) return ReadNoteBytes(path, bytes);
+    return ReadWhole(CreateFileW(WideNotePath(path, fileName).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                     bytes);
 }
 
 bool DiskNoteStore::WriteRecoveryCopy(const char* path, const NoteTextWriter& write,

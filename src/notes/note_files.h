@@ -7,9 +7,20 @@
 #include <string>
 #include <vector>
 
-// The names of the notes in folder (its "*.txt" files, cut at the last "."), in the order the
-// file system lists them; a file whose path is longer than 259 characters is left out. A
-// missing folder has no notes.
+// A note file of a book folder as listed. name is the note's name as the ANSI functions show
+// it. fileName is empty, unless the ANSI code page cannot spell the file's name: then it holds
+// that name, name has "?" for each character it cannot spell, and the note can be reached only
+// through fileName: a path made of name names no file, or another one.
+struct NoteFile {
+    std::string name;
+    std::wstring fileName;
+};
+
+// The notes in folder (its "*.txt" files, cut at the last "."), in the order the file system
+// lists them; a file whose path is longer than 259 characters is left out. A missing folder has
+// no notes.
+std::vector<NoteFile> ListNoteFiles(const char* folder);
+// Their names only.
 std::vector<std::string> ListNotes(const char* folder);
 
 // Deletes the files of the named notes of folder; failures are ignored.
@@ -37,6 +48,16 @@ RenameOutcome RenameNote(const char* oldPath, const char* typedName, const NoteT
 // The full text of the file at path, read whole with every kind of sharing, so that a file
 // another program holds open still reads. False, with bytes empty, when it cannot be read.
 bool ReadNoteBytes(const char* path, std::string* bytes);
+// The same for the note at path as listed: when fileName is not empty (a name the ANSI code page
+// cannot spell), the file of that name in path's folder is read through the wide functions.
+bool ReadNoteFileBytes(const char* path, const std::wstring& fileName, std::string* bytes);
+// Note i of a book as listed in folder: names[i], read through fileNames[i] when fileNames has
+// one for it and it is not empty (see NoteFile). False when the note cannot be read or its path
+// would be cut.
+bool ReadListedNote(const char* folder, const std::vector<std::string>& names,
+                    const std::vector<std::wstring>& fileNames, size_t i, std::string* bytes);
+// The full path of that file: path's folder and fileName (path itself when fileName is empty).
+std::wstring WideNotePath(const char* path, const std::wstring& fileName);
 
 // The store of the program's notes: the files on disk. Recovery copies go into the
 // "Recovered Notes" folder of the user's application data.

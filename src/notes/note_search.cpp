@@ -31,7 +31,8 @@ bool NoteTextContains(const std::wstring& text, const std::wstring& needle, bool
 }
 
 bool FindNoteContaining(const char* folder, const std::vector<std::string>& names, int* index,
-                        const char* text, bool matchCase, const NoteScanStep& step) {
+                        const char* text, bool matchCase, const NoteScanStep& step,
+                        const std::vector<std::wstring>& fileNames) {
     const std::wstring needle = WideText(text);
     const size_t count = names.size();
     if (*index < 0) *index = 0;
@@ -40,10 +41,7 @@ bool FindNoteContaining(const char* folder, const std::vector<std::string>& name
     for (; static_cast<size_t>(*index) < count; ++*index) {
         const size_t i = static_cast<size_t>(*index);
         if (!step(i, count)) return false;
-        char path[LFile::kPathSize];
-        if (!BuildNotePath(folder, names[i].c_str(), path) || !ReadNoteBytes(path, &bytes) ||
-            bytes.empty())
-            continue;
+        if (!ReadListedNote(folder, names, fileNames, i, &bytes) || bytes.empty()) continue;
         DecodeNoteText(bytes, &note);
         if (NoteTextContains(note, needle, matchCase)) return true;
     }

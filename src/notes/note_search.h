@@ -19,6 +19,7 @@ bool NoteTextContains(const std::wstring& text, const std::wstring& needle, bool
 // the Find dialog), compared as NoteTextContains does. True when one was found; *index is then
 // its list index. False when none was or the scan was cancelled; *index then is where the scan
 // stopped.
-// Missing, empty and unreadable note files are passed over.
+// Missing, empty and unreadable note files are passed over. fileNames: see ReadListedNote.
 bool FindNoteContaining(const char* folder, const std::vector<std::string>& names, int* index,
-                        const char* text, bool matchCase, const NoteScanStep& step);
+                        const char* text, bool matchCase, const NoteScanStep& step,
+                        const std::vector<std::wstring>& fileNames = {});

@@ -31,28 +31,41 @@ void OpenNote::GetFolder(char* folder) const {
     if (HasNote()) LFile::_GetFolderFromPath(folder, currentNote_);
 }
 
-void OpenNote::Open(const char* path) {
+void OpenNote::Open(const char* path, const std::wstring& fileName) {
     CopyPath(currentNote_, path);
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = true;
+    fileName_ = fileName;
     encoding_ = NoteEncoding::Ansi;
     RememberStamp();
 }
 
-bool OpenNote::Loaded(bool readable, NoteEncoding encoding) {
+std::string OpenNote::NoteKey() const {
+    std::string key(currentNote_);
+    if (NameUnspellable()) {
+        key.push_back('\0');
+        key.append(reinterpret_cast<const char*>(fileName_.data()),
+                   fileName_.size() * sizeof(wchar_t));
+    }
+    return key;
+}
+
+OpenNote::Notice OpenNote::Loaded(bool readable, NoteEncoding encoding) {
     // Loading raised change notifications of its own: they are not the user's.
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = readable || !HasNote();
     encoding_ = encoding;
-    if (readable_) {
-        if (std::strcmp(reportedUnreadable_, currentNote_) == 0) reportedUnreadable_[0] = '\0';
-        return false;
+    const std::string key = NoteKey();
+    if (!readable_) {
+        if (reportedUnreadable_ == key) return Notice::None;
+        reportedUnreadable_ = key;
+        return Notice::Unreadable;
     }
-    if (std::strcmp(reportedUnreadable_, currentNote_) == 0) return false;
-    CopyPath(reportedUnreadable_, currentNote_);
-    return true;
+    if (reportedUnreadable_ == key) reportedUnreadable_.clear();
+    if (!NameUnspellable() || !toldUnspellable_.insert(key).second) return Notice::None;
+    return Notice::NameUnspellable;
 }
 
 void OpenNote::Forget() {
@@ -60,12 +73,14 @@ void OpenNote::Forget() {
     nameChanged_ = false;
     textChanged_ = false;
     readable_ = true;
+    fileName_.clear();
     encoding_ = NoteEncoding::Ansi;
     stamp_ = NoteStamp();
 }
 
 void OpenNote::RememberStamp() {
-    stamp_ = HasNote() ? store_.ReadStamp(currentNote_) : NoteStamp();
+    // The path of a note whose name the ANSI code page cannot spell is no way to its file.
+    stamp_ = HasNote() && !NameUnspellable() ? store_.ReadStamp(currentNote_) : NoteStamp();
 }
 
 bool OpenNote::ChangedOnDisk() {
@@ -82,8 +97,10 @@ SaveOutcome OpenNote::Failure(SaveOutcome outcome) {
 
 SaveOutcome OpenNote::Save(const char* typedName) {
     SaveOutcome outcome;
-    // A note that could not be read is never written: its file holds text nobody has seen.
-    if (!HasNote() || !readable_ || !Edited()) return outcome;
+    // A note that could not be read is never written: its file holds text nobody has seen. Nor
+    // is one whose file name the ANSI code page cannot spell: its path leads to no file, or to
+    // another note's.
+    if (!HasNote() || !Writable() || !Edited()) return outcome;
     NoteTextWriter write = shownText_;
     if (ChangedOnDisk()) {
         if (textChanged_) {
@@ -147,6 +164,7 @@ FinalOutcome OpenNote::SaveForGood(const char* typedName) {
 
 OpenNote::DiskChange OpenNote::CheckDisk() {
     if (!HasNote()) return DiskChange::None;
+    if (NameUnspellable()) return readable_ ? DiskChange::None : DiskChange::ShowAfresh;
     NoteStamp now = store_.ReadStamp(currentNote_);
     if (!readable_) {
         stamp_ = now;

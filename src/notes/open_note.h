@@ -11,6 +11,9 @@
 #include "notes/note_store.h"
 #include "platform/lfile.h"
 
+#include <set>
+#include <string>
+
 // What a save did, for the window to show.
 struct SaveOutcome {
     enum class Result {
@@ -59,25 +62,42 @@ class OpenNote {
     bool Edited() const { return nameChanged_ || textChanged_; }
     // The file's text was read whole; an unreadable note is shown but never written.
     bool Readable() const { return readable_; }
-    // The open note cannot be changed: its file is read-only or could not be read.
-    bool Locked() const { return stamp_.readOnly || !readable_; }
+    // The ANSI code page cannot spell the open note's file name: the note is shown, read through
+    // FileName(), and never written, renamed or deleted.
+    bool NameUnspellable() const { return !fileName_.empty(); }
+    // The file name of such a note; empty for every other note.
+    const std::wstring& FileName() const { return fileName_; }
+    // The open note cannot be changed: its file is read-only, could not be read, or has a name
+    // the ANSI code page cannot spell.
+    bool Locked() const { return stamp_.readOnly || !Writable(); }
     // The folder of the open note into folder (260 bytes); "" when no note is open.
     void GetFolder(char* folder) const;
 
     // Opens path ("" for no note): nothing is edited. Call before the text is loaded, so that a
     // change made meanwhile counts as someone else's.
-    void Open(const char* path);
+    // fileName is empty, unless the ANSI code page cannot spell the note's file name: then path
+    // is made of its name as the ANSI functions show it ("?" for what they cannot spell) and
+    // fileName is the file's name. Such a path names no file, or another one, so nothing is ever
+    // written through it.
+    void Open(const char* path, const std::wstring& fileName = std::wstring());
+
+    // What the user should be told about a note just loaded (once for each note).
+    enum class Notice {
+        None,
+        Unreadable,      // it could not be read: shown read only until it can be
+        NameUnspellable, // its file name cannot be spelled: shown read only
+    };
     // After the text was loaded: whether the file could be read whole, and the encoding its bytes
-    // are in. True when the user should now be told that it could not (once for each note).
-    bool Loaded(bool readable, NoteEncoding encoding = NoteEncoding::Ansi);
+    // are in.
+    Notice Loaded(bool readable, NoteEncoding encoding = NoteEncoding::Ansi);
     // The encoding the note is saved in: the one it was read in, until a save needs another.
     NoteEncoding Encoding() const { return encoding_; }
     void SetEncoding(NoteEncoding encoding) { encoding_ = encoding; }
     // Nothing is open any more ("-"): the note's file was deleted, and its edits with it.
     void Forget();
-    // An edit of the text or the name; none counts on a note that could not be read.
-    void TextEdited() { textChanged_ = readable_; }
-    void NameEdited() { nameChanged_ = readable_; }
+    // An edit of the text or the name; none counts on a note that cannot be written.
+    void TextEdited() { textChanged_ = Writable(); }
+    void NameEdited() { nameChanged_ = Writable(); }
 
     // Saves a pending rename (to typedName, the name field's text) and the text.
     SaveOutcome Save(const char* typedName);
@@ -97,6 +117,10 @@ class OpenNote {
     DiskChange CheckDisk();
 
   private:
+    bool Writable() const { return readable_ && fileName_.empty(); }
+    // What tells the open note apart from every other: its path, and the file name when the
+    // ANSI code page cannot spell it (two such notes may have the same path).
+    std::string NoteKey() const;
     void RememberStamp();
     bool ChangedOnDisk();
     SaveOutcome Failure(SaveOutcome outcome);
@@ -107,9 +131,13 @@ class OpenNote {
     bool nameChanged_ = false;
     bool textChanged_ = false;
     bool readable_ = true;
+    std::wstring fileName_; // see FileName()
     NoteEncoding encoding_ = NoteEncoding::Ansi;
     NoteStamp stamp_; // the file as last loaded or saved
     // The note whose failed save, or failed read, the user was told about.
     char reportedSaveFailure_[LFile::kPathSize] = "";
-    char reportedUnreadable_[LFile::kPathSize] = "";
+    // The note last told to be unreadable, and those told to have names that cannot be spelled
+    // (NoteKey each).
+    std::string reportedUnreadable_;
+    std::set<std::string> toldUnspellable_;
 };

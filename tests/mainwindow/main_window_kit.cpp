@@ -29,19 +29,34 @@ struct Run {
 
 Run* g_run = nullptr;
 
+// Cancels a dialog or message box of this thread other than the main window.
+BOOL CALLBACK CancelOtherDialog(HWND window, LPARAM mainWindow) {
+    char kind[16] = "";
+    GetClassNameA(window, kind, sizeof kind);
+    if (window != reinterpret_cast<HWND>(mainWindow) && lstrcmpA(kind, "#32770") == 0)
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Run* run = g_run;
-    if (run == nullptr || run->busy || run->dialog->hwnd == nullptr) return;
+    if (run == nullptr || run->dialog->hwnd == nullptr) return;
     HWND window = run->dialog->hwnd;
+    // A question nobody answers, even one that set-up asks before the window shows, ends the
+    // run when time is up instead of holding it for ever.
+    if (static_cast<LONG>(GetTickCount() - run->deadline) >= 0) {
+        if (!run->timedOut)
+            ADD_FAILURE() << "the main window's steps ran out of time at step " << run->next;
+        run->timedOut = true;
+        EnumThreadWindows(GetCurrentThreadId(), CancelOtherDialog,
+                          reinterpret_cast<LPARAM>(window));
+        if (!run->busy) DestroyWindow(window);
+        return;
+    }
+    if (run->busy) return;
     // Set-up may ask questions in loops of their own; the steps wait for the window to show.
     if (!run->started && !IsWindowVisible(window)) return;
     run->started = true;
-    if (static_cast<LONG>(GetTickCount() - run->deadline) >= 0) {
-        run->timedOut = true;
-        ADD_FAILURE() << "the main window's steps ran out of time at step " << run->next;
-        DestroyWindow(window);
-        return;
-    }
     // A disabled window is inside a dialog or progress loop that a key or command started; the
     // timer fires in that loop too, and the next step must wait for the command to finish.
     if (!IsWindowEnabled(window)) return;

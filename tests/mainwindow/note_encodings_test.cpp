@@ -4,13 +4,16 @@
 // adds only what was typed.
 #include "mainwindow/main_window_kit.h"
 
+#include "platform/settings.h"
 #include "resources/resource.h"
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -110,6 +113,116 @@ TEST(NoteEncodings, AnsiBytesStayAndPastedCharactersAreKept) {
     EXPECT_EQ("X" + everyByte, ReadFileBytes(NotePath(book, "A Bytes")));
     EXPECT_EQ("\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xC5\x81 plain",
               ReadFileBytes(NotePath(book, "B Pasted")));
+}
+
+// What the window shows of an open note whose file name code page 1252 cannot spell.
+struct ShownNote {
+    std::string name;
+    std::wstring text;
+    bool editable = true;
+};
+ShownNote ShowNote(MainDialog& dialog) {
+    ShownNote shown;
+    shown.name = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+    shown.text = ShownText(dialog);
+    shown.editable = (GetWindowLongA(mainkit::Control(dialog, IDC_NOTE_TEXT), GWL_STYLE) &
+                      ES_READONLY) == 0 ||
+                     IsWindowEnabled(mainkit::Control(dialog, IDC_NOTE_NAME));
+    return shown;
+}
+
+// Notes copied from a Japanese machine, named "日本" and "中国", are listed on an English system
+// as "??", open read only with the reason told once each, show their text, and are never
+// written, renamed or deleted; the note beside them is edited and saved as usual.
+TEST(NoteEncodings, NotesWhoseNamesTheCodePageCannotSpellAreShownAndKept) {
+    ASSERT_EQ(1252u, GetACP());
+    const std::string book = mainkit::AddBook("Copied", {{"Plain", "plain"}});
+    const std::wstring japan = testkit::Wide(book) + L"\\\u65E5\u672C.txt";
+    const std::wstring china = testkit::Wide(book) + L"\\\u4E2D\u56FD.txt";
+    ASSERT_TRUE(testkit::WriteFileBytes(japan, kUtf8));
+    ASSERT_TRUE(testkit::WriteFileBytes(china, "China"));
+    const std::vector<std::wstring> files = testkit::FolderFiles(book);
+    SetSettingString("Settings", "CurrentNote", "Plain");
+    std::unique_ptr<testkit::DialogScript> answers;
+    std::vector<std::string> listed;
+    ShownNote shown[3];
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {testkit::DialogScript::Press(IDOK),
+                                  testkit::DialogScript::Press(IDOK),
+                                  testkit::DialogScript::Press(IDOK)}),
+        Do([&](MainDialog& dialog) {
+            listed = mainkit::ListedNotes(dialog);
+            mainkit::SelectOnly(dialog, 0);
+            shown[0] = ShowNote(dialog);
+            testkit::PumpPending(); // the answered message box leaves the screen
+            testkit::SaveScreenImage(dialog.hwnd, "main-window-unspellable-name");
+            mainkit::TypeIntoNote(dialog, "X");
+            SetWindowTextA(mainkit::Control(dialog, IDC_NOTE_NAME), "Renamed");
+        }),
+        Do([&](MainDialog& dialog) {
+            mainkit::FireTimer(dialog, 2);
+            mainkit::SendCommand(dialog, IDM_NOTE_DELETE); // refused
+            mainkit::SelectOnly(dialog, 1);
+            shown[1] = ShowNote(dialog);
+            mainkit::SelectOnly(dialog, 0); // told already
+            shown[2] = ShowNote(dialog);
+            mainkit::SelectOnly(dialog, 2);
+            mainkit::TypeIntoNote(dialog, "X");
+        }),
+        Do([](MainDialog& dialog) { mainkit::FireTimer(dialog, 2); }),
+    }));
+    EXPECT_EQ((std::vector<std::string>{"??", "??", "Plain"}), listed);
+    // Which of the two is listed first is the list's own choice.
+    const std::wstring japanese(kShown);
+    if (shown[0].text != japanese) std::swap(shown[0], shown[1]);
+    EXPECT_TRUE(shown[0].text == japanese);
+    EXPECT_TRUE(shown[1].text == L"China");
+    for (const ShownNote& note : shown) {
+        EXPECT_EQ("??", note.name);
+        EXPECT_FALSE(note.editable);
+    }
+    ASSERT_EQ(3u, answers->seen().size());
+    EXPECT_EQ("Open Note", answers->seen()[0].caption);
+    EXPECT_NE(std::string::npos, answers->seen()[0].text.find("\"??\""));
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), answers->seen()[0].icon);
+    EXPECT_EQ("Delete Note", answers->seen()[1].caption);
+    EXPECT_EQ("Open Note", answers->seen()[2].caption);
+    EXPECT_EQ(0, answers->unexpected());
+    EXPECT_EQ(kUtf8, testkit::ReadFileBytes(japan));
+    EXPECT_EQ("China", testkit::ReadFileBytes(china));
+    EXPECT_EQ("Xplain", ReadFileBytes(NotePath(book, "Plain")));
+    EXPECT_TRUE(files == testkit::FolderFiles(book)); // no file added, renamed or deleted
+}
+
+// Wine's ANSI listing spells "Łukasz.txt" as "Lukasz.txt", the name of another note: the note is
+// listed as "?ukasz" instead, and typing into it touches neither file.
+TEST(NoteEncodings, ANameSpelledAlikeNeverReachesTheOtherNote) {
+    ASSERT_EQ(1252u, GetACP());
+    const std::string book = mainkit::AddBook("Copied", {{"Lukasz", "latin"}});
+    const std::wstring polish = testkit::Wide(book) + L"\\\u0141ukasz.txt";
+    ASSERT_TRUE(testkit::WriteFileBytes(polish, "polish"));
+    const std::vector<std::wstring> files = testkit::FolderFiles(book);
+    SetSettingString("Settings", "CurrentNote", "Lukasz");
+    std::unique_ptr<testkit::DialogScript> answers;
+    std::vector<std::string> listed;
+    ShownNote shown;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        mainkit::Answer(answers, {testkit::DialogScript::Press(IDOK)}),
+        Do([&](MainDialog& dialog) {
+            listed = mainkit::ListedNotes(dialog);
+            mainkit::SelectOnly(dialog, 0);
+            shown = ShowNote(dialog);
+            mainkit::TypeIntoNote(dialog, "X");
+        }),
+        Do([](MainDialog& dialog) { mainkit::FireTimer(dialog, 2); }),
+    }));
+    EXPECT_EQ((std::vector<std::string>{"?ukasz", "Lukasz"}), listed);
+    EXPECT_TRUE(shown.text == L"polish");
+    EXPECT_FALSE(shown.editable);
+    EXPECT_EQ(1u, answers->seen().size());
+    EXPECT_EQ("polish", testkit::ReadFileBytes(polish));
+    EXPECT_EQ("latin", ReadFileBytes(NotePath(book, "Lukasz")));
+    EXPECT_TRUE(files == testkit::FolderFiles(book));
 }
 
 // Under code page 932 (a Japanese system) a UTF-8 note without a mark keeps its bytes as well.

@@ -65,6 +65,16 @@ TEST(BookPrint, NotesArePrintedWholeInTheirEncoding) {
               document);
 }
 
+// A note whose file name the ANSI code page cannot spell is printed from that file, under its
+// name as the note list shows it.
+TEST(BookPrint, ANoteTheCodePageCannotNameIsPrintedFromItsFile) {
+    ASSERT_TRUE(WriteFileBytes(testkit::Wide(testkit::Scratch()) + L"\\\u65E5\u672C.txt", "text"));
+    char path[260];
+    ASSERT_TRUE(WritePrintDocument(testkit::Scratch().c_str(), {"??"}, true,
+                                   [](size_t, size_t) {}, path, {L"\u65E5\u672C.txt"}));
+    EXPECT_EQ(kHeader + "{\\b ??}\\par \\par\ntext\n\\page\n\\page }", ReadFileBytes(path));
+}
+
 TEST(BookPrint, ManyNotesGoThroughTheBuffer) {
     std::vector<std::string> names;
     std::string expected = kHeader;

@@ -49,6 +49,43 @@ TEST(NoteFiles, ListingShowsTxtFilesByName) {
     SetCurrentDirectoryA(previous);
 }
 
+// On an English system (code page 1252) "日本" and "Łukasz" cannot be spelled: they are listed
+// with "?" for each letter the code page lacks, never as a look-alike ("Lukasz") that names
+// another note, and are read through their own file names.
+TEST(NoteFiles, NamesTheCodePageCannotSpellAreListedApartAndReadByTheirFileNames) {
+    ASSERT_EQ(1252u, GetACP());
+    const std::wstring folder = testkit::Wide(testkit::Scratch());
+    ASSERT_TRUE(WriteFileBytes(folder + L"\\\u65E5\u672C.txt", "japanese"));
+    ASSERT_TRUE(WriteFileBytes(folder + L"\\\u0141ukasz.txt", "polish"));
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("Lukasz.txt"), "plain"));
+    std::vector<NoteFile> listed = ListNoteFiles(testkit::Scratch().c_str());
+    std::sort(listed.begin(), listed.end(),
+              [](const NoteFile& a, const NoteFile& b) { return a.name < b.name; });
+    ASSERT_EQ(3u, listed.size());
+    EXPECT_EQ("??", listed[0].name);
+    EXPECT_TRUE(listed[0].fileName == L"\u65E5\u672C.txt");
+    EXPECT_EQ("?ukasz", listed[1].name);
+    EXPECT_TRUE(listed[1].fileName == L"\u0141ukasz.txt");
+    EXPECT_EQ("Lukasz", listed[2].name);
+    EXPECT_TRUE(listed[2].fileName.empty());
+    std::vector<std::string> names;
+    std::vector<std::wstring> fileNames;
+    for (const NoteFile& note : listed) {
+        names.push_back(note.name);
+        fileNames.push_back(note.fileName);
+    }
+    const char* const expected[] = {"japanese", "polish", "plain"};
+    for (size_t i = 0; i < 3; ++i) {
+        std::string bytes;
+        EXPECT_TRUE(ReadListedNote(testkit::Scratch().c_str(), names, fileNames, i, &bytes));
+        EXPECT_EQ(expected[i], bytes);
+    }
+    // The name as shown leads to no file.
+    std::string bytes = "?";
+    EXPECT_FALSE(ReadListedNote(testkit::Scratch().c_str(), names, {}, 0, &bytes));
+    EXPECT_EQ("", bytes);
+}
+
 TEST(NoteFiles, WritingAndDeleting) {
     std::string path = ScratchPath("n.txt");
     EXPECT_TRUE(SaveNoteText(path.c_str(), "a\r\nb", 4));

@@ -72,6 +72,19 @@ TEST_F(NoteSearch, WholeNotesAreSearchedAsTheEditorShowsThem) {
 
 // The scan's comparison is the editor's own: for each text and search text, a real rich edit
 // control finds what NoteTextContains finds.
+// A note whose file name the ANSI code page cannot spell is searched through that name.
+TEST(NoteSearchNames, ANoteTheCodePageCannotNameIsReadByItsFileName) {
+    ASSERT_TRUE(WriteFileBytes(testkit::Wide(testkit::Scratch()) + L"\\\u65E5\u672C.txt",
+                               "the word"));
+    const std::vector<std::string> names = {"plain", "??"};
+    ASSERT_TRUE(WriteFileBytes(ScratchPath("plain.txt"), "nothing"));
+    int index = 0;
+    EXPECT_TRUE(FindNoteContaining(testkit::Scratch().c_str(), names, &index, "word", false,
+                                   [](size_t, size_t) { return true; },
+                                   {L"", L"\u65E5\u672C.txt"}));
+    EXPECT_EQ(1, index);
+}
+
 TEST(NoteTextContains, AgreesWithTheEditorsSearch) {
     ASSERT_NE(nullptr, LoadLibraryA("riched20.dll"));
     HWND editor = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP, 0, 0, 100, 100, nullptr,

@@ -263,7 +263,7 @@ TEST_F(OpenNoteTest, UnreadableNoteIsLockedNeverWrittenToldOnceAndReadAgainOnThe
     store.Put(kA, "held by another program");
     note.Open(kA);
     shown = "";
-    EXPECT_TRUE(note.Loaded(false));
+    EXPECT_EQ(OpenNote::Notice::Unreadable, note.Loaded(false));
     EXPECT_TRUE(note.Locked());
     note.TextEdited(); // even a stray change notification
     note.NameEdited();
@@ -273,11 +273,46 @@ TEST_F(OpenNoteTest, UnreadableNoteIsLockedNeverWrittenToldOnceAndReadAgainOnThe
     EXPECT_FALSE(note.Edited());
     // Each check tries the file again; a second failure is not told again.
     EXPECT_EQ(OpenNote::DiskChange::ShowAfresh, note.CheckDisk());
-    EXPECT_FALSE(note.Loaded(false));
+    EXPECT_EQ(OpenNote::Notice::None, note.Loaded(false));
     EXPECT_EQ(OpenNote::DiskChange::ShowAfresh, note.CheckDisk());
-    EXPECT_FALSE(note.Loaded(true));
+    EXPECT_EQ(OpenNote::Notice::None, note.Loaded(true));
     EXPECT_FALSE(note.Locked());
     EXPECT_EQ(OpenNote::DiskChange::None, note.CheckDisk());
+}
+
+// A note whose file name the ANSI code page cannot spell is opened by its wide file name; its
+// ANSI path ("??" for two Japanese letters) may name another file, which nothing may touch.
+TEST_F(OpenNoteTest, NoteWithAnUnspellableNameIsToldOnceLockedAndNeverWritten) {
+    const char kShownPath[] = "C:\\Book\\??.txt";
+    store.Put(kShownPath, "another file");
+    note.Open(kShownPath, L"\u65E5\u672C.txt");
+    EXPECT_TRUE(note.NameUnspellable());
+    EXPECT_EQ(OpenNote::Notice::Unreadable, note.Loaded(false)); // held: that first
+    EXPECT_EQ(OpenNote::DiskChange::ShowAfresh, note.CheckDisk());
+    EXPECT_EQ(OpenNote::Notice::NameUnspellable, note.Loaded(true));
+    EXPECT_TRUE(note.Locked());
+    note.TextEdited();
+    note.NameEdited();
+    EXPECT_FALSE(note.Edited());
+    EXPECT_EQ(SaveOutcome::Result::Nothing, note.Save("Renamed").result);
+    EXPECT_EQ(FinalOutcome::Result::Saved, note.SaveForGood("Renamed").result);
+    store.Put(kShownPath, "changed");
+    EXPECT_EQ(OpenNote::DiskChange::None, note.CheckDisk()); // the path is not the note's file
+    EXPECT_EQ(OpenNote::Notice::None, note.Loaded(true));    // told once
+    // Another such note with the same ANSI path is another note, and is told about too.
+    note.Open(kShownPath, L"\u4E2D\u56FD.txt");
+    EXPECT_EQ(OpenNote::Notice::NameUnspellable, note.Loaded(true));
+    note.Open(kShownPath, L"\u65E5\u672C.txt"); // back to the first: already told
+    EXPECT_EQ(OpenNote::Notice::None, note.Loaded(true));
+    EXPECT_EQ(0, store.writes);
+    EXPECT_EQ(1u, store.files.size());
+    // A note with a name that can be spelled is written as usual afterwards.
+    OpenShown(kA);
+    EXPECT_FALSE(note.NameUnspellable());
+    EXPECT_FALSE(note.Locked());
+    Type("x");
+    EXPECT_EQ(SaveOutcome::Result::Saved, note.Save("A").result);
+    EXPECT_EQ("x", store.files[kA].text);
 }
 
 TEST_F(OpenNoteTest, CheckDiskShowsChangesOfAnUneditedNoteOnly) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testkit {
 
@@ -15,6 +16,13 @@ std::string ScratchPath(const std::string& name);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // The whole file's bytes, or "<missing>" when it cannot be opened.
 std::string ReadFileBytes(const std::string& path);
+// The same for paths the ANSI code page may not spell (through the wide functions).
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& path);
+// The path in the ANSI code page as the wide functions take it.
+std::wstring Wide(const std::string& path);
+// The names of the files in folder, sorted, as the wide functions give them.
+std::vector<std::wstring> FolderFiles(const std::string& folder);
 // Removes a folder with everything below it; a missing folder is fine.
 void RemoveTree(const std::string& path);
 
