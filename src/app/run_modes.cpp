@@ -17,8 +17,8 @@ const char kSetupTitle[] = "Installing Quillmark v 1.01";
 // Records the program folder that the installer and uninstaller work on.
 void PrepareProgramFolder(InstallDialog& dialog) {
     GetInstallProgramFilesPath(dialog.programFolder);
-    SetSettingString("Folders", "ProgramFiles", dialog.programFolder);
-    SetSettingString("Folders", "DataFiles", dialog.programFolder);
+    WriteSetting(setting::kProgramFolder, dialog.programFolder);
+    WriteSetting(setting::kDataFolder, dialog.programFolder);
 }
 
 // Waits up to timeoutMs for the running copy's window to go and, when it belongs to another

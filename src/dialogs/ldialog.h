@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+// The program's help file, beside the program.
+constexpr char kHelpFile[] = "qmark.hlp";
+
 class LDialog {
   public:
     LDialog() = default;

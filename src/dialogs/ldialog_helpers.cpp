@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kHelpFile[] = "qmark.hlp";
 const int kTextSize = 260;
 // Enough for any list of columns a dialog of this program inserts.
 const int kMaxColumns = 32;

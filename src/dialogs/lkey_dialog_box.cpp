@@ -20,13 +20,9 @@ void LModelessDialogBox::Close() {
     EndModalWindow(hwnd);
 }
 
-namespace {
-
-bool IsHeld(int virtualKey) {
+bool LKeyDialogBox::IsHeld(int virtualKey) {
     return GetKeyState(virtualKey) < 0;
 }
-
-} // namespace
 
 unsigned LKeyDialogBox::CurrentKeyValue(WPARAM virtualKey) {
     return keyvalue::Compose(static_cast<unsigned>(virtualKey), IsHeld(VK_MENU), IsHeld(VK_CONTROL),

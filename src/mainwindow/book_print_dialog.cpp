@@ -10,7 +10,6 @@ void BookPrintDialog::InitDialog() {
 }
 
 bool BookPrintDialog::CmOk() {
-    SetSettingBool("Settings", "PrintBookNotePerPage",
-                   IsDlgButtonChecked(hwnd, IDC_PRINT_PAGE_BREAKS) == BST_CHECKED);
+    WriteSetting(setting::kPrintBookNotePerPage, IsDlgButtonChecked(hwnd, IDC_PRINT_PAGE_BREAKS) == BST_CHECKED);
     return true;
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kSection[] = "Settings";
 const int kHelpContext = 102;
 
 void FillHours(HWND box, int selected) {
@@ -41,7 +40,7 @@ void DiaryPropertiesDialog::CmHelp() {
 
 bool DiaryPropertiesDialog::CmOk() {
     const bool week = IsDlgButtonChecked(hwnd, IDC_DIARY_WEEK) == BST_CHECKED;
-    SetSettingBool(kSection, "WeekPerView", week);
+    WriteSetting(setting::kWeekPerView, week);
     char count[LFile::kPathSize];
     GetControlText(IDC_DIARY_COUNT, count);
     const int from = SelectedHour(IDC_DIARY_HOUR_FROM);
@@ -62,18 +61,19 @@ bool DiaryPropertiesDialog::CmOk() {
     case DiaryInputProblem::None:
         break;
     }
-    SetSettingInt(kSection, "HourFrom", from);
-    SetSettingInt(kSection, "HourTo", to);
-    SetSettingString(kSection, week ? "NoOfWeeks" : "NoOfDays", count);
+    WriteSetting(setting::kHourFrom, from);
+    WriteSetting(setting::kHourTo, to);
+    // The count as typed: what the dialog shows next time.
+    const IntSetting& stored = week ? setting::kNoOfWeeks : setting::kNoOfDays;
+    SetSettingString(stored.section, stored.name, count);
     return true;
 }
 
 void DiaryPropertiesDialog::ShowCount(bool weekPerView) {
+    // While no count is stored, the largest count accepted is proposed.
+    const IntSetting& stored = weekPerView ? setting::kNoOfWeeks : setting::kNoOfDays;
     char count[LFile::kPathSize];
-    if (weekPerView)
-        GetSettingString(kSection, "NoOfWeeks", "52", count);
-    else
-        GetSettingString(kSection, "NoOfDays", "365", count);
+    GetSettingString(stored.section, stored.name, weekPerView ? "52" : "365", count);
     SetDlgItemTextA(hwnd, IDC_DIARY_COUNT, count);
     SetDlgItemTextA(hwnd, IDC_DIARY_COUNT_LABEL,
                     weekPerView ? "No. of weeks from this week:" : "No. of days from today:");

@@ -7,22 +7,21 @@
 
 namespace {
 
-const char kSection[] = "Settings";
 const int kHotKeyId = 0;
 
 } // namespace
 
 HotKeySettings ReadHotKeySettings() {
     HotKeySettings settings;
-    settings.on = GetSettingBool(kSection, "HotKeyOn", false);
-    settings.modifiers = static_cast<unsigned>(GetSettingInt(kSection, "HotKeyModifier", 4));
-    settings.key = static_cast<unsigned>(GetSettingInt(kSection, "HotKey", VK_F8));
+    settings.on = ReadSetting(setting::kHotKeyOn);
+    settings.modifiers = static_cast<unsigned>(ReadSetting(setting::kHotKeyModifier));
+    settings.key = static_cast<unsigned>(ReadSetting(setting::kHotKey));
     return settings;
 }
 
 void WriteHotKey(unsigned key, unsigned modifiers) {
-    SetSettingInt(kSection, "HotKey", static_cast<int>(key));
-    SetSettingInt(kSection, "HotKeyModifier", static_cast<int>(modifiers));
+    WriteSetting(setting::kHotKey, static_cast<int>(key));
+    WriteSetting(setting::kHotKeyModifier, static_cast<int>(modifiers));
 }
 
 void HotKeyText(unsigned modifiers, unsigned key, char* out) {
@@ -53,7 +52,7 @@ void HotKeyClose(LDialog& mainWindow) {
 }
 
 void ToggleHotKey(LDialog& mainWindow) {
-    SetSettingBool(kSection, "HotKeyOn", !GetSettingBool(kSection, "HotKeyOn", false));
+    WriteSetting(setting::kHotKeyOn, !ReadSetting(setting::kHotKeyOn));
     HotKeyClose(mainWindow);
     HotKeyOpen(mainWindow);
 }

@@ -30,13 +30,11 @@ const COLORREF kStatusTextColour = RGB(255, 255, 255);
 } // namespace
 
 MainDialog::MainDialog(int argc, const char* const* argv)
-    : nameBrush(CreateSolidBrush(kNameBackground)),
+    : nameBrush_(CreateSolidBrush(kNameBackground)),
       logonStart_(argc > 1 && std::strcmp(argv[1], "/logon") == 0) {}
 
 MainDialog::~MainDialog() {
-    if (nameBrush != nullptr) DeleteObject(nameBrush);
     if (toolTips != nullptr && IsWindow(toolTips)) DestroyWindow(toolTips);
-    if (nameFont_ != nullptr) DeleteObject(nameFont_);
 }
 
 void MainDialog::InitDialog() {
@@ -77,10 +75,10 @@ void MainDialog::SetWindowIcons() {
 }
 
 void MainDialog::RestorePlacement() {
-    mainlayout::WindowPlace stored = {GetSettingInt(kSettings, "WindowX", 50),
-                                      GetSettingInt(kSettings, "WindowY", 50),
-                                      GetSettingInt(kSettings, "WindowWidth", 532),
-                                      GetSettingInt(kSettings, "WindowHeight", 307)};
+    mainlayout::WindowPlace stored = {ReadSetting(setting::kWindowX),
+                                      ReadSetting(setting::kWindowY),
+                                      ReadSetting(setting::kWindowWidth),
+                                      ReadSetting(setting::kWindowHeight)};
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     mainlayout::WindowPlace place =
@@ -97,12 +95,12 @@ void MainDialog::SetUpNoteList() {
 }
 
 void MainDialog::SetNameFont() {
-    nameFont_ =
+    nameFont_.Reset(
         CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, nullptr);
-    if (nameFont_ != nullptr)
-        SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_),
-                            FALSE);
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, nullptr));
+    if (nameFont_.get() != nullptr)
+        SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(nameFont_.get()), FALSE);
 }
 
 void MainDialog::AddToolTips() {
@@ -140,11 +138,11 @@ void MainDialog::StoreWindowRect(bool position) {
     RECT rect;
     if (IsIconic(hwnd) || IsZoomed(hwnd) || !GetWindowRect(hwnd, &rect)) return;
     if (position) {
-        SetSettingInt(kSettings, "WindowX", rect.left);
-        SetSettingInt(kSettings, "WindowY", rect.top);
+        WriteSetting(setting::kWindowX, rect.left);
+        WriteSetting(setting::kWindowY, rect.top);
     } else {
-        SetSettingInt(kSettings, "WindowWidth", rect.right - rect.left);
-        SetSettingInt(kSettings, "WindowHeight", rect.bottom - rect.top);
+        WriteSetting(setting::kWindowWidth, rect.right - rect.left);
+        WriteSetting(setting::kWindowHeight, rect.bottom - rect.top);
     }
 }
 
@@ -188,7 +186,7 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(reinterpret_cast<HDC>(wParam), kNameBackground);
         SetBkMode(reinterpret_cast<HDC>(wParam), OPAQUE);
         SetTextColor(reinterpret_cast<HDC>(wParam), kNameTextColour);
-        return reinterpret_cast<INT_PTR>(nameBrush);
+        return reinterpret_cast<INT_PTR>(nameBrush_.get());
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd, IDC_STATUS_LINK)) break;
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

@@ -17,6 +17,7 @@
 #include "mainwindow/find_state.h"
 #include "notes/note_files.h"
 #include "notes/open_note.h"
+#include "platform/handles.h"
 #include "platform/lfile.h"
 
 #include <string>
@@ -93,7 +94,6 @@ class MainDialog : public LKeyDialogBox {
     // The window's state, shared with the dialogs that the window opens.
     FindState findState;
     int statusIndex = 0;                      // the next status text to show
-    HBRUSH nameBrush = nullptr;               // background of the note name field
     DiskNoteStore noteStore;
     OpenNote openNote{noteStore, EditorWriter()};
     LSplashScreen splash;
@@ -101,8 +101,7 @@ class MainDialog : public LKeyDialogBox {
     bool readOnly = false; // the current book is read-only
 
   private:
-    // The section of the window's own settings; the window's two timers.
-    static constexpr const char* kSettings = "Settings";
+    // The window's two timers.
     static constexpr UINT_PTR kStatusTimer = 1;
     static constexpr UINT_PTR kSaveTimer = 2;
     static constexpr const char* kNoteTextTip = "Type note here.";
@@ -184,8 +183,9 @@ class MainDialog : public LKeyDialogBox {
     enum class EditorState { Unset, Editable, ReadOnly };
     EditorState editorState_ = EditorState::Unset; // what the editor was last told
 
+    CGdiObject<HBRUSH> nameBrush_; // background of the note name field
     bool logonStart_ = false;
-    HFONT nameFont_ = nullptr;
+    CGdiObject<HFONT> nameFont_;
     // A save is running (its messages run loops of their own, in which the timer fires too).
     bool saving_ = false;
     // The window itself is writing the name field: its change is not the user's.

@@ -117,7 +117,7 @@ void MainDialog::InitItemsList() {
     BookList::SetCurrent(book);
 
     char note[LFile::kPathSize];
-    GetSettingString(kSettings, "CurrentNote", "", note);
+    ReadSetting(setting::kCurrentNote, note);
     LVFINDINFOA find = {};
     find.flags = LVFI_STRING;
     find.psz = note;

@@ -6,16 +6,11 @@
 #include "mainwindow/hot_key.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/tray_icon.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
 #include <richedit.h>
-
-namespace {
-
-const char kHelpFile[] = "qmark.hlp";
-
-} // namespace
 
 bool MainDialog::CmOk() {
     return false;
@@ -138,7 +133,7 @@ void MainDialog::Command(int id, int notifyCode) {
 }
 
 void MainDialog::CmClose() {
-    if (GetSettingBool(kSettings, "HotKeyOn", false))
+    if (ReadSetting(setting::kHotKeyOn))
         ShowWindow(hwnd, SW_HIDE);
     else
         DestroyWindow(hwnd);
@@ -177,9 +172,9 @@ void MainDialog::RefreshEditCommands() {
 // Shows the first popup of a menu resource at the mouse cursor; the chosen item comes back as a
 // command. The note menus gray what the main menu grays.
 void MainDialog::TrackContextMenu(int menuId) {
-    HMENU menu = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId));
-    if (menu == nullptr) return;
-    HMENU popup = GetSubMenu(menu, 0);
+    CMenu menu(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId)));
+    if (menu.get() == nullptr) return;
+    HMENU popup = GetSubMenu(menu.get(), 0);
     auto enable = [popup](int id, bool on) {
         EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
@@ -196,5 +191,4 @@ void MainDialog::TrackContextMenu(int menuId) {
     POINT at = {0, 0};
     GetCursorPos(&at);
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
-    DestroyMenu(menu);
 }

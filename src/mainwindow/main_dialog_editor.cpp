@@ -165,7 +165,7 @@ void MainDialog::ItemSelectionChanged() {
         SelectOpenNote();
         return;
     }
-    if (selected >= 0) SetSettingString(kSettings, "CurrentNote", name);
+    if (selected >= 0) WriteSetting(setting::kCurrentNote, name);
     OpenNoteFile(path, name);
 }
 
@@ -248,7 +248,7 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
                 SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
                                     reinterpret_cast<LPARAM>(&text));
             }
-            SetSettingString(kSettings, "CurrentNote", rename.name);
+            WriteSetting(setting::kCurrentNote, rename.name);
         }
     } else if (rename.result == RenameResult::NameExists) {
         ShowNoteName(oldName);

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool IsHeld(int virtualKey) {
-    return GetKeyState(virtualKey) < 0;
-}
-
 // The note text as the editor counts its characters (a paragraph break is one "\r").
 std::string EditorChars(HWND editor) {
     GETTEXTLENGTHEX length = {GTL_DEFAULT, CP_ACP};

@@ -53,7 +53,7 @@ void MainDialog::SelectOpenNote() {
     if (index < 0) return;
     LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
     SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
-    SetSettingString(kSettings, "CurrentNote", name);
+    WriteSetting(setting::kCurrentNote, name);
 }
 
 bool MainDialog::SelectOpenNoteBook() {
@@ -92,7 +92,7 @@ void MainDialog::ShowConflictCopy(const char* theirs, const char* ours) {
     if (index < 0 || lstrcmpiA(selectedName, theirs) != 0) return;
     LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
     SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
-    SetSettingString(kSettings, "CurrentNote", ours);
+    WriteSetting(setting::kCurrentNote, ours);
 }
 
 void MainDialog::ShowFileAfresh() {

@@ -69,12 +69,12 @@ HANDLE CreateSaveFile(const char* folder, char* path) {
 
 // Writes the note file itself: for a folder where the note may be changed but no file created.
 bool WriteInPlace(const char* path, const NoteTextWriter& write) {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandle file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
     // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
-    bool written = GetFileType(file) == FILE_TYPE_DISK && write(file);
-    return CloseHandle(file) && written;
+    bool written = GetFileType(file.get()) == FILE_TYPE_DISK && write(file.get());
+    return file.Close() && written;
 }
 
 } // namespace
@@ -87,8 +87,8 @@ std::vector<std::string> ListNotes(const char* folder) {
     lstrcpynA(pattern, folder, sizeof pattern);
     LFile::FilePathCat(pattern, "*.txt");
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    CFindHandle search(pattern, &found);
+    if (!search.valid()) return names;
     do {
         char name[LFile::kPathSize];
         char path[LFile::kPathSize];
@@ -96,8 +96,7 @@ std::vector<std::string> ListNotes(const char* folder) {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             NoteNameFromFileName(found.cFileName, name) && BuildNotePath(folder, name, path))
             names.emplace_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (search.Next(&found));
     return names;
 }
 
@@ -117,15 +116,15 @@ bool WriteBeside(const char* path, const NoteTextWriter& write, bool replace, bo
     char folder[LFile::kPathSize];
     LFile::_GetFolderFromPath(folder, path);
     char temporary[LFile::kPathSize];
-    HANDLE file = CreateSaveFile(folder, temporary);
+    CHandle file(CreateSaveFile(folder, temporary));
     // A book folder someone removed while its note was open is made again for the note's text.
-    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND &&
+    if (!file.valid() && GetLastError() == ERROR_PATH_NOT_FOUND &&
         CreateDirectoryA(folder, nullptr))
-        file = CreateSaveFile(folder, temporary);
-    *noSideFile = file == INVALID_HANDLE_VALUE;
+        file.Reset(CreateSaveFile(folder, temporary));
+    *noSideFile = !file.valid();
     if (*noSideFile) return false;
-    bool written = write(file) && FlushFileBuffers(file);
-    CloseHandle(file);
+    bool written = write(file.get()) && FlushFileBuffers(file.get());
+    file.Close();
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (written && MoveFileExA(temporary, path, flags)) return true;
     DeleteFileA(temporary);
