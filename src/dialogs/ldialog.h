@@ -55,11 +55,16 @@ class LDialog {
                                   LPARAM lParam);
 
     // The dialog's window while it exists, null otherwise.
-    HWND hwnd = nullptr;
+    HWND hwnd() const { return hwnd_; }
 
   private:
+    friend INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+
     // DestroyDialog, then the object and its window let go of each other.
     void ReleaseWindow();
+
+    HWND hwnd_ = nullptr;
 };
 
 // The dialog procedure of every LDialog window; the creation parameter is the object.

@@ -44,11 +44,11 @@ void ShowUnwritableFileMessage(HWND owner, const char* path) {
 }
 
 bool LicenceTermsDialog::CmOk() {
-    return IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED;
+    return IsDlgButtonChecked(hwnd(), IDC_LICENCE_AGREE) == BST_CHECKED;
 }
 
 void LicenceTermsDialog::UpdateControls() {
-    EnableControl(IDOK, IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED);
+    EnableControl(IDOK, IsDlgButtonChecked(hwnd(), IDC_LICENCE_AGREE) == BST_CHECKED);
 }
 
 InstallDialog::InstallDialog(const char* title) : LProgressDialog(title) {
@@ -60,7 +60,7 @@ int InstallDialog::MainFunction() {
     SetText("Installing Quillmark", 0);
     SetText("Software Licence Terms", 1);
     LicenceTermsDialog terms;
-    if (!terms.Open(hwnd, "LicenceTermsDlg")) return false;
+    if (!terms.Open(hwnd(), "LicenceTermsDlg")) return false;
     CreateDefaultBookFolders(programFolder);
     if (PumpMessages()) return false;
     WindowProgress progress(*this);
@@ -69,10 +69,10 @@ int InstallDialog::MainFunction() {
     case ExtractResult::Done:
         break;
     case ExtractResult::Corrupt:
-        ShowCorruptInstallMessage(hwnd);
+        ShowCorruptInstallMessage(hwnd());
         return false;
     case ExtractResult::WriteFailed:
-        ShowUnwritableFileMessage(hwnd, failedFile);
+        ShowUnwritableFileMessage(hwnd(), failedFile);
         return false;
     case ExtractResult::Cancelled:
     case ExtractResult::Unreadable:
@@ -85,7 +85,7 @@ int InstallDialog::MainFunction() {
 bool InstallDialog::Finalize() {
     char failedFile[LFile::kPathSize] = "";
     if (FinalizeInstallation(programFolder, failedFile)) return true;
-    ShowUnwritableFileMessage(hwnd, failedFile);
+    ShowUnwritableFileMessage(hwnd(), failedFile);
     return false;
 }
 
@@ -102,7 +102,7 @@ int UninstallDialog::MainFunction() {
     if (!handedOver && StartUninstallerCopy(ownPath)) return true;
     if (PumpMessages()) return false;
     Sleep(250);
-    if (MessageBoxA(hwnd, "Are you sure you want to remove Quillmark from this computer?",
+    if (MessageBoxA(hwnd(), "Are you sure you want to remove Quillmark from this computer?",
                     "Uninstall Quillmark", MB_YESNO | MB_ICONSTOP) == IDYES)
         RemoveInstallation(programFolder);
     if (handedOver) RemoveTemporaryUninstaller(ownPath);

@@ -5,11 +5,11 @@
 #include "resources/resource.h"
 
 void BookPrintDialog::InitDialog() {
-    CheckRadioButton(hwnd, IDC_PRINT_PAGE_BREAKS, IDC_PRINT_NO_PAGE_BREAKS,
+    CheckRadioButton(hwnd(), IDC_PRINT_PAGE_BREAKS, IDC_PRINT_NO_PAGE_BREAKS,
                      ReadPrintNotePerPage() ? IDC_PRINT_PAGE_BREAKS : IDC_PRINT_NO_PAGE_BREAKS);
 }
 
 bool BookPrintDialog::CmOk() {
-    WriteSetting(setting::kPrintBookNotePerPage, IsDlgButtonChecked(hwnd, IDC_PRINT_PAGE_BREAKS) == BST_CHECKED);
+    WriteSetting(setting::kPrintBookNotePerPage, IsDlgButtonChecked(hwnd(), IDC_PRINT_PAGE_BREAKS) == BST_CHECKED);
     return true;
 }

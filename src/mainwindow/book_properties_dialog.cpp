@@ -38,8 +38,8 @@ BookPropertiesDialog::BookPropertiesDialog(const char* bookFolder) {
 
 void BookPropertiesDialog::InitDialog() {
     // A template of any length is shown and kept whole.
-    SendDlgItemMessageA(hwnd, IDC_BOOK_TEMPLATE, EM_SETLIMITTEXT, 0, 0);
-    SetDlgItemTextA(hwnd, IDC_BOOK_FOLDER, folder);
+    SendDlgItemMessageA(hwnd(), IDC_BOOK_TEMPLATE, EM_SETLIMITTEXT, 0, 0);
+    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder);
     LoadBookProperties();
 }
 
@@ -58,17 +58,17 @@ void BookPropertiesDialog::Command(int id, int) {
     lstrcpynA(chosen, folder, sizeof chosen);
     if (!LFile::BrowseForFolder(chosen, "Locate book folder:")) return;
     lstrcpynA(folder, chosen, sizeof folder);
-    SetDlgItemTextA(hwnd, IDC_BOOK_FOLDER, folder);
+    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder);
     LoadBookProperties();
 }
 
 void BookPropertiesDialog::LoadBookProperties() {
     const int book = BookList::FindBookIndexByFolder(folder);
-    CheckDlgButton(hwnd, IDC_BOOK_READ_ONLY,
+    CheckDlgButton(hwnd(), IDC_BOOK_READ_ONLY,
                    BookList::IsReadOnly(book) ? BST_CHECKED : BST_UNCHECKED);
     if (BookList::IsDiary(book)) {
         shownTemplate_.assign(kDiaryNotice, kDiaryNotice + sizeof kDiaryNotice - 1);
-        SetDlgItemTextA(hwnd, IDC_BOOK_TEMPLATE, kDiaryNotice);
+        SetDlgItemTextA(hwnd(), IDC_BOOK_TEMPLATE, kDiaryNotice);
         EnableControl(IDC_BOOK_TEMPLATE, false);
         return;
     }
@@ -80,15 +80,15 @@ void BookPropertiesDialog::LoadBookProperties() {
     templateEncoding = DecodeNoteText(bytes, &shownTemplate_);
     // The box shows text up to a NUL character, and so would the template written back.
     shownTemplate_.resize(std::char_traits<wchar_t>::length(shownTemplate_.c_str()));
-    SetDlgItemTextW(hwnd, IDC_BOOK_TEMPLATE, shownTemplate_.c_str());
+    SetDlgItemTextW(hwnd(), IDC_BOOK_TEMPLATE, shownTemplate_.c_str());
     // Browse may have come from a diary book, whose notice disabled the box.
     EnableControl(IDC_BOOK_TEMPLATE, true);
 }
 
 void BookPropertiesDialog::SaveBookProperties() {
     const int book = BookList::FindBookIndexByFolder(folder);
-    BookList::SetReadOnly(book, IsDlgButtonChecked(hwnd, IDC_BOOK_READ_ONLY) == BST_CHECKED);
-    const std::wstring shown = WholeText(GetDlgItem(hwnd, IDC_BOOK_TEMPLATE));
+    BookList::SetReadOnly(book, IsDlgButtonChecked(hwnd(), IDC_BOOK_READ_ONLY) == BST_CHECKED);
+    const std::wstring shown = WholeText(GetDlgItem(hwnd(), IDC_BOOK_TEMPLATE));
     // The colons are found in UTF-8, where ':' and line ends are never part of another character.
     const std::string utf8 = SpaceAfterLineEndColons(Utf16ToUtf8(AsUtf16(shown)));
     const std::u16string spaced16 = Utf8ToUtf16(utf8.data(), utf8.size());

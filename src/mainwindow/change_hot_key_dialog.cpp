@@ -18,6 +18,6 @@ bool ChangeHotKeyDialog::FilterMessage(HWND, UINT message, WPARAM wParam, LPARAM
     }
     const unsigned pressed = CurrentKeyValue(wParam);
     WriteHotKey(keyvalue::KeyCode(pressed), keyvalue::HotKeyModifiers(pressed));
-    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    PostMessageA(hwnd(), WM_COMMAND, IDOK, 0);
     return true;
 }

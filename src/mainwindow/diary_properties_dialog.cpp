@@ -21,16 +21,16 @@ void FillHours(HWND box, int selected) {
 
 void DiaryPropertiesDialog::InitDialog() {
     const DiarySettings settings = ReadDiarySettings();
-    CheckDlgButton(hwnd, IDC_DIARY_WEEK, settings.weekPerView ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hwnd, IDC_DIARY_DAY, settings.weekPerView ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(hwnd(), IDC_DIARY_WEEK, settings.weekPerView ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hwnd(), IDC_DIARY_DAY, settings.weekPerView ? BST_UNCHECKED : BST_CHECKED);
     ShowCount(settings.weekPerView);
-    FillHours(GetDlgItem(hwnd, IDC_DIARY_HOUR_FROM), settings.hourFrom);
-    FillHours(GetDlgItem(hwnd, IDC_DIARY_HOUR_TO), settings.hourTo);
+    FillHours(GetDlgItem(hwnd(), IDC_DIARY_HOUR_FROM), settings.hourFrom);
+    FillHours(GetDlgItem(hwnd(), IDC_DIARY_HOUR_TO), settings.hourTo);
 }
 
 void DiaryPropertiesDialog::Command(int id, int) {
     if ((id == IDC_DIARY_WEEK || id == IDC_DIARY_DAY) &&
-        IsDlgButtonChecked(hwnd, id) == BST_CHECKED)
+        IsDlgButtonChecked(hwnd(), id) == BST_CHECKED)
         ShowCount(id == IDC_DIARY_WEEK);
 }
 
@@ -39,7 +39,7 @@ void DiaryPropertiesDialog::CmHelp() {
 }
 
 bool DiaryPropertiesDialog::CmOk() {
-    const bool week = IsDlgButtonChecked(hwnd, IDC_DIARY_WEEK) == BST_CHECKED;
+    const bool week = IsDlgButtonChecked(hwnd(), IDC_DIARY_WEEK) == BST_CHECKED;
     WriteSetting(setting::kWeekPerView, week);
     char count[LFile::kPathSize];
     GetControlText(IDC_DIARY_COUNT, count);
@@ -47,15 +47,15 @@ bool DiaryPropertiesDialog::CmOk() {
     const int to = SelectedHour(IDC_DIARY_HOUR_TO);
     switch (CheckDiaryInput(week, SettingTextToInt(count, 0), from, to)) {
     case DiaryInputProblem::TooManyWeeks:
-        MessageBoxA(hwnd, "Number of weeks must be less than or equal to 52.",
+        MessageBoxA(hwnd(), "Number of weeks must be less than or equal to 52.",
                     "Invalid number of weeks", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::TooManyDays:
-        MessageBoxA(hwnd, "Number of days must be less than or equal to 365.",
+        MessageBoxA(hwnd(), "Number of days must be less than or equal to 365.",
                     "Invalid number of days", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::HoursOutOfOrder:
-        MessageBoxA(hwnd, "The end time must be later than the start time.", "Invalid input",
+        MessageBoxA(hwnd(), "The end time must be later than the start time.", "Invalid input",
                     MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::None:
@@ -74,13 +74,13 @@ void DiaryPropertiesDialog::ShowCount(bool weekPerView) {
     const IntSetting& stored = weekPerView ? setting::kNoOfWeeks : setting::kNoOfDays;
     char count[LFile::kPathSize];
     GetSettingString(stored.section, stored.name, weekPerView ? "52" : "365", count);
-    SetDlgItemTextA(hwnd, IDC_DIARY_COUNT, count);
-    SetDlgItemTextA(hwnd, IDC_DIARY_COUNT_LABEL,
+    SetDlgItemTextA(hwnd(), IDC_DIARY_COUNT, count);
+    SetDlgItemTextA(hwnd(), IDC_DIARY_COUNT_LABEL,
                     weekPerView ? "No. of weeks from this week:" : "No. of days from today:");
 }
 
 int DiaryPropertiesDialog::SelectedHour(int id) {
-    HWND box = GetDlgItem(hwnd, id);
+    HWND box = GetDlgItem(hwnd(), id);
     int hour = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
     if (hour != CB_ERR) return hour;
     // The From box takes typed text: an hour item typed in full is that hour.

@@ -39,16 +39,16 @@ void HotKeyOpen(LDialog& mainWindow) {
     HotKeyText(settings.modifiers, settings.key, keyText);
     char menuText[kHotKeyTextSize];
     FormatHotKeyMenuText(keyText, menuText);
-    ModifyMenuA(GetMenu(mainWindow.hwnd), IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND | MF_STRING,
+    ModifyMenuA(GetMenu(mainWindow.hwnd()), IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND | MF_STRING,
                 IDM_HOT_KEY_TOGGLE, menuText);
     mainWindow.CheckMenuCommand(IDM_HOT_KEY_TOGGLE, settings.on);
     mainWindow.EnableMenuCommand(IDM_HOT_KEY_CHANGE, settings.on);
     // A combination that another program holds simply does not work; nothing to tell.
-    if (settings.on) RegisterHotKey(mainWindow.hwnd, kHotKeyId, settings.modifiers, settings.key);
+    if (settings.on) RegisterHotKey(mainWindow.hwnd(), kHotKeyId, settings.modifiers, settings.key);
 }
 
 void HotKeyClose(LDialog& mainWindow) {
-    UnregisterHotKey(mainWindow.hwnd, kHotKeyId);
+    UnregisterHotKey(mainWindow.hwnd(), kHotKeyId);
 }
 
 void ToggleHotKey(LDialog& mainWindow) {
@@ -61,6 +61,6 @@ void ChangeHotKey(LDialog& mainWindow) {
     // The current hot key must not fire while the new one is being pressed.
     HotKeyClose(mainWindow);
     ChangeHotKeyDialog dialog;
-    dialog.Open(mainWindow.hwnd, MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY));
+    dialog.Open(mainWindow.hwnd(), MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY));
     HotKeyOpen(mainWindow);
 }

@@ -22,7 +22,7 @@ bool MainDialog::CmCancel() {
 }
 
 void MainDialog::CmHelp() {
-    WinHelpA(hwnd, kHelpFile, HELP_CONTENTS, 0);
+    WinHelpA(hwnd(), kHelpFile, HELP_CONTENTS, 0);
 }
 
 void MainDialog::Command(int id, int notifyCode) {
@@ -55,7 +55,7 @@ void MainDialog::Command(int id, int notifyCode) {
     case IDM_BOOK_EXPLORE: {
         char folder[LFile::kPathSize];
         GetCurrentBookFolder(folder);
-        ShellExecuteA(hwnd, "explore", folder, nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteA(hwnd(), "explore", folder, nullptr, nullptr, SW_SHOWNORMAL);
         break;
     }
     case IDM_CLOSE:
@@ -127,29 +127,29 @@ void MainDialog::Command(int id, int notifyCode) {
         ChangeHotKey(*this);
         break;
     default:
-        if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd, address);
+        if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd(), address);
         break;
     }
 }
 
 void MainDialog::CmClose() {
     if (ReadSetting(setting::kHotKeyOn))
-        ShowWindow(hwnd, SW_HIDE);
+        ShowWindow(hwnd(), SW_HIDE);
     else
-        DestroyWindow(hwnd);
+        DestroyWindow(hwnd());
 }
 
 void MainDialog::CmExit() {
-    DestroyWindow(hwnd);
+    DestroyWindow(hwnd());
 }
 
 void MainDialog::CmOpen() {
-    OpenMainWindow(hwnd);
+    OpenMainWindow(hwnd());
 }
 
 void MainDialog::CmHelpAbout() {
     LDialog about;
-    about.Open(hwnd, "AboutDlg");
+    about.Open(hwnd(), "AboutDlg");
 }
 
 void MainDialog::OpenWebLink(HWND owner, const char* address) {
@@ -190,5 +190,5 @@ void MainDialog::TrackContextMenu(int menuId) {
     }
     POINT at = {0, 0};
     GetCursorPos(&at);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
 }

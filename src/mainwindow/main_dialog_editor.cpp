@@ -60,7 +60,7 @@ DWORD CALLBACK EditStreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count
 } // namespace
 
 HWND MainDialog::NoteText() {
-    return GetDlgItem(hwnd, IDC_NOTE_TEXT);
+    return GetDlgItem(hwnd(), IDC_NOTE_TEXT);
 }
 
 // Replaces the editor with a fresh control of the same kind, place, font and state. Wine's rich
@@ -70,7 +70,7 @@ HWND MainDialog::RenewNoteText() {
     HWND old = NoteText();
     RECT place;
     GetWindowRect(old, &place);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
     char kind[64];
     GetClassNameA(old, kind, sizeof kind);
     // The editor hides its scroll bar, clearing the style bit, while the text fits: the new one
@@ -78,7 +78,7 @@ HWND MainDialog::RenewNoteText() {
     HWND fresh = CreateWindowExA(
         static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), kind, "",
         static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) | WS_VSCROLL, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, hwnd,
+        place.right - place.left, place.bottom - place.top, hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NOTE_TEXT)), ProgramInstance(), nullptr);
     if (fresh == nullptr) return old; // the old control stays and empties the slow way
     SendMessageA(fresh, WM_SETFONT, SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
@@ -87,7 +87,7 @@ HWND MainDialog::RenewNoteText() {
     if (toolTips != nullptr) {
         TOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.hwnd = hwnd;
+        tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(old);
         SendMessageA(toolTips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -146,7 +146,7 @@ bool MainDialog::StreamOut(void* file) {
 void MainDialog::ItemSelectionChanged() {
     const int selected = FirstSelectedNote();
     // A click on the empty part of the list selects nothing: the open note stays open.
-    if (selected < 0 && SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0) > 0)
+    if (selected < 0 && SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0) > 0)
         return;
     char name[LFile::kPathSize] = "";
     char path[LFile::kPathSize] = "";
@@ -180,7 +180,7 @@ void MainDialog::OpenNoteFile(const char* path, const char* name) {
 // Shows the open note's name; the window's own change of the field is not an edit.
 void MainDialog::ShowNoteName(const char* name) {
     showingName_ = true;
-    SetDlgItemTextA(hwnd, IDC_NOTE_NAME, name);
+    SetDlgItemTextA(hwnd(), IDC_NOTE_NAME, name);
     showingName_ = false;
 }
 
@@ -240,12 +240,12 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
             find.flags = LVFI_STRING;
             find.psz = oldName;
             LRESULT item =
-                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
                                     reinterpret_cast<LPARAM>(&find));
             if (item >= 0) {
                 LVITEMA text = {};
                 text.pszText = const_cast<char*>(rename.name);
-                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
                                     reinterpret_cast<LPARAM>(&text));
             }
             WriteSetting(setting::kCurrentNote, rename.name);

@@ -20,7 +20,7 @@
 
 bool MainDialog::AskDiaryProperties() {
     DiaryPropertiesDialog dialog;
-    return dialog.Open(hwnd, MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES));
+    return dialog.Open(hwnd(), MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES));
 }
 
 void MainDialog::CmDiaryNewEntries(const char* folder) {
@@ -29,7 +29,7 @@ void MainDialog::CmDiaryNewEntries(const char* folder) {
 
 void MainDialog::CmBookNewLocal(bool diary) {
     char folder[LFile::kPathSize];
-    if (!AskNewLocalBook(hwnd, diary, folder)) return;
+    if (!AskNewLocalBook(hwnd(), diary, folder)) return;
     BookList::AddBook(folder, diary);
     InitFolderList();
     if (diary) CmDiaryNewEntries(folder);
@@ -37,7 +37,7 @@ void MainDialog::CmBookNewLocal(bool diary) {
 
 void MainDialog::CmBookNew() {
     char folder[LFile::kPathSize];
-    if (!AskSharedBookFolder(hwnd, folder)) return;
+    if (!AskSharedBookFolder(hwnd(), folder)) return;
     BookList::AddBook(folder, false);
     InitFolderList();
 }
@@ -45,13 +45,13 @@ void MainDialog::CmBookNew() {
 void MainDialog::CmBookRemove() {
     char name[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, name);
-    if (!ConfirmRemoveBook(hwnd, name)) return;
+    if (!ConfirmRemoveBook(hwnd(), name)) return;
     // The book of a note whose edits could not be saved stays, so that the note stays open.
     if (!SaveData(true)) return;
-    LRESULT selected = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
+    LRESULT selected = SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
     if (selected < 0) return;
     int index = static_cast<int>(
-        SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+        SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
     BookList::RemoveBook(index);
     InitFolderList();
 }
@@ -60,14 +60,14 @@ void MainDialog::CmBookProperties() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     BookPropertiesDialog dialog(folder);
-    if (dialog.Open(hwnd, MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES))) RefreshReadOnly();
+    if (dialog.Open(hwnd(), MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES))) RefreshReadOnly();
 }
 
 void MainDialog::CmBookPrint() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     SaveData(); // the printout holds what the screen shows
-    RunBookPrint(hwnd, folder, NoteNames(false));
+    RunBookPrint(hwnd(), folder, NoteNames(false));
 }
 
 // Scans the note files from findState.findNoteIndex on under the "Finding" window and opens the
@@ -76,14 +76,14 @@ bool MainDialog::OpenNextNoteWithText() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     NoteSearchProgress search(folder, NoteNames(false), findState);
-    if (!search.Run(hwnd)) return false;
+    if (!search.Run(hwnd())) return false;
     LVSetSelection(IDC_NOTE_LIST, findState.findNoteIndex);
     ItemSelectionChanged();
     return FirstSelectedNote() == findState.findNoteIndex; // not when the open note stayed
 }
 
 void MainDialog::CmFind() {
-    if (!AskSearchText(hwnd, findState)) return;
+    if (!AskSearchText(hwnd(), findState)) return;
     // A search through the book opens other notes: the open one must be saved first.
     if (findState.findNoteIndex >= 0 && !SaveData(true)) return;
     if (findState.findNoteIndex >= 0 && !OpenNextNoteWithText()) return;
@@ -112,13 +112,13 @@ void MainDialog::CmFindNext() {
             return;
         }
         if (findState.findNoteIndex < 0) {
-            ReportNothingFound(hwnd);
+            ReportNothingFound(hwnd());
             return;
         }
         if (!SaveData(true)) return;
         findState.findNoteIndex = FirstSelectedNote() + 1;
         if (!OpenNextNoteWithText()) {
-            ReportNothingFound(hwnd);
+            ReportNothingFound(hwnd());
             return;
         }
         findState.findPosition = 0;

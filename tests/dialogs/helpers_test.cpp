@@ -17,7 +17,7 @@ class Inside : public LDialog {
     explicit Inside(std::function<void(LDialog&)> body) : body_(std::move(body)) {}
     void InitDialog() override {
         body_(*this);
-        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(hwnd(), WM_COMMAND, IDCANCEL, 0);
     }
 
   private:
@@ -48,7 +48,7 @@ void SetClientWidth(LDialog& d, HWND list, int width) {
 
 TEST(LVInsertColumns, WidthsAreSharesOfTheClientWidthAndOverflowingColumnsAreLeftOut) {
     RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
-        HWND list = GetDlgItem(d.hwnd, IDC_NOTE_LIST);
+        HWND list = GetDlgItem(d.hwnd(), IDC_NOTE_LIST);
         SetClientWidth(d, list, 301);
         const char* const twoTitles[] = {"Name", "Text", nullptr};
         const int thirtySeventy[] = {30, 70};
@@ -78,7 +78,7 @@ TEST(LVInsertColumns, WidthsAreSharesOfTheClientWidthAndOverflowingColumnsAreLef
 
 TEST(LVSetSelection, SelectsAndFocusesOneItemOrNone) {
     RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
-        HWND list = GetDlgItem(d.hwnd, IDC_NOTE_LIST);
+        HWND list = GetDlgItem(d.hwnd(), IDC_NOTE_LIST);
         const char* const titles[] = {"", nullptr};
         const int whole[] = {100};
         d.LVInsertColumns(IDC_NOTE_LIST, titles, whole);
@@ -116,7 +116,7 @@ TEST(GetControlText, CutsAt259CharactersAndNeverWritesPastTheBuffer) {
     RunInside(MAKEINTRESOURCEA(IDD_FIND), [](LDialog& d) {
         for (size_t length : {300u, 1000u}) {
             std::string text(length, 'x');
-            SetDlgItemTextA(d.hwnd, IDC_FIND_TEXT, text.c_str());
+            SetDlgItemTextA(d.hwnd(), IDC_FIND_TEXT, text.c_str());
             char buffer[260 + 8];
             std::memset(buffer, '#', sizeof buffer);
             EXPECT_EQ(259, d.GetControlText(IDC_FIND_TEXT, buffer));
@@ -138,14 +138,14 @@ TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
         d.AddTool(tips, IDC_NOTE_NAME, "Note name.");
         EXPECT_EQ(first, tips);
         EXPECT_EQ(2, SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
-        EXPECT_EQ(d.hwnd, GetWindow(tips, GW_OWNER));
+        EXPECT_EQ(d.hwnd(), GetWindow(tips, GW_OWNER));
         EXPECT_TRUE(GetWindowLongA(tips, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
         char text[64] = "";
         TOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.hwnd = d.hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(d.hwnd, IDC_NOTE_NAME));
+        tool.hwnd = d.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(d.hwnd(), IDC_NOTE_NAME));
         tool.lpszText = text;
         SendMessageA(tips, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ("Note name.", text);

@@ -90,7 +90,7 @@ TEST(MainWindowKeys, NoteWithoutFieldsIsLeftForTheNewButtonAndEnterDoesNothing) 
         PressKey(IDC_NOTE_TEXT, VK_TAB, {VK_SHIFT}),
         Do([&](MainDialog&) { afterShiftTab = mainkit::FocusedControl(); }),
         PressKey(IDC_NOTE_NAME, VK_RETURN),
-        Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd) != 0; }),
+        Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd()) != 0; }),
     }));
     EXPECT_EQ(0, caret.cpMin); // Tab from the name leaves the caret at the start
     EXPECT_EQ(0, caret.cpMax);

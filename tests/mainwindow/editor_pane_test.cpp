@@ -174,7 +174,7 @@ TEST(NoteControls, ReadOnlyBookGreysAndLocksTheEditor) {
             DestroyWindow(dialog.splash.hwnd);
             RECT rect;
             GetWindowRect(editor, &rect);
-            RedrawWindow(dialog.hwnd, nullptr, nullptr,
+            RedrawWindow(dialog.hwnd(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             background = testkit::ScreenPixel({rect.right - 30, rect.bottom - 10});
             mainkit::TypeIntoNote(dialog, "X");

@@ -20,7 +20,7 @@ using mainkit::WaitFor;
 
 RECT WindowRect(MainDialog& dialog) {
     RECT rect = {};
-    GetWindowRect(dialog.hwnd, &rect);
+    GetWindowRect(dialog.hwnd(), &rect);
     return rect;
 }
 
@@ -46,11 +46,11 @@ TEST(MainWindowPlacement, FirstStartAt50x50With532x307AndControlsFillTheWindow) 
     RECT rect = {}, client = {}, text = {}, status = {};
     EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
         rect = WindowRect(dialog);
-        GetClientRect(dialog.hwnd, &client);
+        GetClientRect(dialog.hwnd(), &client);
         GetWindowRect(mainkit::Control(dialog, IDC_NOTE_TEXT), &text);
         GetWindowRect(mainkit::Control(dialog, IDC_STATUS_LINK), &status);
-        MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&text), 2);
-        MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&status), 2);
+        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&text), 2);
+        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&status), 2);
     })}));
     EXPECT_EQ(50, rect.left);
     EXPECT_EQ(50, rect.top);
@@ -94,14 +94,14 @@ TEST(MainWindowPlacement, MovingStoresOnlyThePositionAndResizingOnlyTheSize) {
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
             StorePlacement(1, 2, 3, 4);
-            SetWindowPos(dialog.hwnd, nullptr, 120, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            SetWindowPos(dialog.hwnd(), nullptr, 120, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             read(afterMove);
             StorePlacement(1, 2, 3, 4);
-            SetWindowPos(dialog.hwnd, nullptr, 0, 0, 640, 420, SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(dialog.hwnd(), nullptr, 0, 0, 640, 420, SWP_NOMOVE | SWP_NOZORDER);
             read(afterSize);
-            GetClientRect(dialog.hwnd, &client);
+            GetClientRect(dialog.hwnd(), &client);
             GetWindowRect(mainkit::Control(dialog, IDC_NOTE_TEXT), &text);
-            MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&text), 2);
+            MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&text), 2);
         }),
     }));
     EXPECT_EQ(120, afterMove[0]);
@@ -166,7 +166,7 @@ TEST(MainWindowStart, FirstUseWritesTheDefaultBooksAfterAskingForADiary) {
 TEST(MainWindowStart, LogonAsFirstArgumentClosesTheWindowAtOnce) {
     mainkit::AddBook("Work", {});
     bool alive = false;
-    auto stillUp = Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd) != 0; });
+    auto stillUp = Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd()) != 0; });
     EXPECT_FALSE(mainkit::RunMainWindow({stillUp}, {"qmark.exe", "/logon"}));
     EXPECT_FALSE(alive);
     EXPECT_TRUE(mainkit::RunMainWindow({stillUp}, {"qmark.exe", "/LOGON"}));
@@ -189,14 +189,14 @@ TEST(MainWindowClose, CloseEndsTheProgramWithTheHotKeyOffAndHidesTheWindowWithIt
     SetSettingBool("Settings", "HotKeyOn", true);
     bool hidden = false, alive = false, escapeKept = false;
     EXPECT_TRUE(mainkit::RunMainWindow({
-        Do([](MainDialog& dialog) { testkit::PostKey(dialog.hwnd, VK_ESCAPE); }),
+        Do([](MainDialog& dialog) { testkit::PostKey(dialog.hwnd(), VK_ESCAPE); }),
         Do([&](MainDialog& dialog) {
-            escapeKept = IsWindowVisible(dialog.hwnd) != 0;
-            PostMessageA(dialog.hwnd, WM_CLOSE, 0, 0); // the close box
+            escapeKept = IsWindowVisible(dialog.hwnd()) != 0;
+            PostMessageA(dialog.hwnd(), WM_CLOSE, 0, 0); // the close box
         }),
         Do([&](MainDialog& dialog) {
-            hidden = !IsWindowVisible(dialog.hwnd);
-            alive = IsWindow(dialog.hwnd) != 0;
+            hidden = !IsWindowVisible(dialog.hwnd());
+            alive = IsWindow(dialog.hwnd()) != 0;
         }),
     }));
     EXPECT_TRUE(escapeKept); // Escape does nothing
@@ -221,7 +221,7 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
         }),
         WaitFor([&](MainDialog&) { return GetTickCount() - shown > 1000; }), // painted by now
         Do([&](MainDialog& dialog) {
-            shot = testkit::SaveScreenImage(dialog.hwnd, "main_window");
+            shot = testkit::SaveScreenImage(dialog.hwnd(), "main_window");
         }),
     }));
     EXPECT_FALSE(shot.empty());

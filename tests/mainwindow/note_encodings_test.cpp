@@ -93,7 +93,7 @@ TEST(NoteEncodings, AnsiBytesStayAndPastedCharactersAreKept) {
     steps.push_back(Do([](MainDialog& dialog) {
         mainkit::SelectOnly(dialog, 1);
         const wchar_t pasted[] = L"\u65E5\u672C\u8A9E \u0141 ";
-        ASSERT_TRUE(OpenClipboard(dialog.hwnd));
+        ASSERT_TRUE(OpenClipboard(dialog.hwnd()));
         EmptyClipboard();
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
         std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
