@@ -1,6 +1,11 @@
+// LDialog, the module its templates come from, and the one-line text entry built on it.
 #include "dialogs/ldialog.h"
 
+#include "dialogs/ltext_edit_dlg.h"
 #include "dialogs/program_instance.h"
+#include "resources/resource.h"
+
+#include <cstring>
 
 INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -70,4 +75,34 @@ bool LDialog::Open(HWND parent, LPCSTR templateName) {
     INT_PTR result = DialogBoxParamA(ProgramInstance(), templateName, parent, StaticDialogProc,
                                      reinterpret_cast<LPARAM>(this));
     return result == IDOK;
+}
+
+namespace {
+
+HINSTANCE& Slot() {
+    static HINSTANCE instance = nullptr;
+    return instance;
+}
+
+} // namespace
+
+HINSTANCE ProgramInstance() {
+    // Before start-up has recorded it, the executable's own module holds the resources.
+    return Slot() != nullptr ? Slot() : GetModuleHandleA(nullptr);
+}
+
+void SetProgramInstance(HINSTANCE instance) {
+    Slot() = instance;
+}
+
+void LTextEditDlg::InitDialog() {
+    SetWindowTextA(hwnd(), title_);
+    SetDlgItemTextA(hwnd(), IDC_TEXT_EDIT, text_);
+    SendDlgItemMessageA(hwnd(), IDC_TEXT_EDIT, EM_SETSEL, 0, static_cast<LPARAM>(std::strlen(text_)));
+}
+
+bool LTextEditDlg::CmOk() {
+    if (SendDlgItemMessageA(hwnd(), IDC_TEXT_EDIT, EM_GETMODIFY, 0, 0) != 0)
+        GetControlText(IDC_TEXT_EDIT, text_);
+    return true;
 }

@@ -1,6 +1,6 @@
 #include "mainwindow/book_properties_dialog.h"
 
-#include "mainwindow/book_template.h"
+#include "mainwindow/properties_input.h"
 #include "notes/book_list.h"
 #include "notes/note_codec.h"
 #include "notes/note_files.h"

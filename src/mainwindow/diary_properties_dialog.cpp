@@ -1,6 +1,6 @@
 #include "mainwindow/diary_properties_dialog.h"
 
-#include "mainwindow/diary_input.h"
+#include "mainwindow/properties_input.h"
 #include "notes/diary_files.h"
 #include "platform/lfile.h"
 #include "platform/setting_text.h"

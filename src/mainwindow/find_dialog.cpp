@@ -1,6 +1,9 @@
 #include "mainwindow/find_dialog.h"
 
+#include "notes/note_search.h"
 #include "resources/resource.h"
+
+#include <utility>
 
 void FindDialog::InitDialog() {
     // What can be typed fits the state's text.
@@ -29,4 +32,18 @@ bool AskSearchText(HWND owner, FindState& state) {
 
 void ReportNothingFound(HWND owner) {
     MessageBoxA(owner, "No item found", "Error", MB_OK | MB_ICONERROR);
+}
+
+NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::string> names,
+                                       FindState& state)
+    : LProgressDialog("Finding"), folder_(folder), names_(std::move(names)), state_(state) {}
+
+bool NoteSearchProgress::SearchNotes() {
+    return FindNoteContaining(folder_.c_str(), names_, &state_.findNoteIndex, state_.findText,
+                              state_.findMatchCase, [this](size_t index, size_t count) {
+                                  if (PumpMessages()) return false; // cancelled
+                                  SetProgress(static_cast<double>(index) /
+                                              static_cast<double>(count));
+                                  return true;
+                              });
 }

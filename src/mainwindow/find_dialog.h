@@ -1,8 +1,13 @@
-// The Find dialog (template 4) over the main window's find state, and the messages of a search.
+// The Find dialog (template 4) over the main window's find state, the "Finding" window that
+// scans the notes, and the messages of a search.
 #pragma once
 
 #include "dialogs/ldialog.h"
+#include "dialogs/lprogress_dialog.h"
 #include "mainwindow/find_state.h"
+
+#include <string>
+#include <vector>
 
 class FindDialog : public LDialog {
   public:
@@ -23,3 +28,23 @@ class FindDialog : public LDialog {
 bool AskSearchText(HWND owner, FindState& state);
 // The message when the search ends without a match.
 void ReportNothingFound(HWND owner);
+
+// The "Finding" window: the scan of a book's note files for the search text, from the note where
+// the find state stands, under a progress window with Cancel.
+
+class NoteSearchProgress : public LProgressDialog {
+  public:
+    // folder: the book's folder; names: the note list's texts in list order, both kept by the
+    // window for its run. state must outlive the run.
+    NoteSearchProgress(const char* folder, std::vector<std::string> names, FindState& state);
+
+    int MainFunction() override { return SearchNotes() ? 1 : 0; }
+    // True when a note from state.findNoteIndex on holds the text; state.findNoteIndex is then
+    // that note's list index. False when none does or the user cancelled.
+    bool SearchNotes();
+
+  private:
+    std::string folder_;
+    std::vector<std::string> names_;
+    FindState& state_;
+};

@@ -3,11 +3,10 @@
 #include "mainwindow/main_dialog.h"
 
 #include "mainwindow/book_commands.h"
-#include "mainwindow/book_print_progress.h"
 #include "mainwindow/book_properties_dialog.h"
 #include "mainwindow/diary_properties_dialog.h"
 #include "mainwindow/find_dialog.h"
-#include "mainwindow/note_search_progress.h"
+#include "mainwindow/print_book_dialog.h"
 #include "notes/book_list.h"
 #include "notes/diary_files.h"
 #include "resources/resource.h"
