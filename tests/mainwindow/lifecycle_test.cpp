@@ -213,6 +213,7 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
     SetSettingString("Settings", "CurrentNote", "Shopping");
     std::string shot;
     DWORD shown = 0;
+    COLORREF nameBackground = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
             DestroyWindow(dialog.splash.hwnd);
@@ -222,9 +223,19 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
         WaitFor([&](MainDialog&) { return GetTickCount() - shown > 1000; }), // painted by now
         Do([&](MainDialog& dialog) {
             shot = testkit::SaveScreenImage(dialog.hwnd(), "main_window");
+            // A pixel of the name field right of the note's name: its own pale yellow.
+            HWND name = mainkit::Control(dialog, IDC_NOTE_NAME);
+            RECT client;
+            GetClientRect(name, &client);
+            POINT at = {client.right - 3, client.bottom / 2};
+            ClientToScreen(name, &at);
+            nameBackground = testkit::ScreenPixel(at);
         }),
     }));
     EXPECT_FALSE(shot.empty());
+    EXPECT_EQ(RGB(255, 255, 195), nameBackground);
+    // The caption buttons and check marks are drawn with Marlett: without it they show as letters.
+    EXPECT_EQ("Marlett", testkit::FontFaceFound("Marlett", SYMBOL_CHARSET));
 }
 
 TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
