@@ -35,7 +35,7 @@ bool RunningCopyEnds(HWND window, DWORD timeoutMs) {
 }
 
 void ShowStillRunningMessage() {
-    MessageBoxA(nullptr,
+    ShowMessage(nullptr,
                 "Quillmark is still running and did not close.\n\nClose Quillmark and try "
                 "again; nothing was changed.",
                 "Install Error", MB_OK | MB_ICONWARNING);

@@ -67,5 +67,10 @@ class LDialog {
     HWND hwnd_ = nullptr;
 };
 
+// Shows a message box about window's work and returns the button pressed. The box is owned by
+// window only while window is visible: a message from a window that is being destroyed or is
+// hidden in the tray stands on its own, where the user sees it. window may be null.
+int ShowMessage(HWND window, const char* text, const char* caption, UINT type);
+
 // The dialog procedure of every LDialog window; the creation parameter is the object.
 INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

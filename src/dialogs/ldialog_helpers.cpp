@@ -117,3 +117,8 @@ void LDialog::AddTool(HWND& toolTips, int id, const char* text) {
     tool.lpszText = const_cast<char*>(text);
     SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
+
+int ShowMessage(HWND window, const char* text, const char* caption, UINT type) {
+    HWND owner = window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    return MessageBoxA(owner, text, caption, type);
+}

@@ -27,7 +27,7 @@ class WindowProgress : public ExtractProgress {
 } // namespace
 
 void ShowCorruptInstallMessage(HWND owner) {
-    MessageBoxA(owner,
+    ShowMessage(owner,
                 "Installation file corrupt.\n\nA checksum error was detected in your install "
                 "file, please redownload file and install again.",
                 "Install Error", MB_OK | MB_ICONWARNING);
@@ -40,7 +40,7 @@ void ShowUnwritableFileMessage(HWND owner, const char* path) {
                   "already installed were left as they were. Make sure there is room on the "
                   "disk and the file is not read-only or in use, then install again.",
                   path);
-    MessageBoxA(owner, text, "Install Error", MB_OK | MB_ICONWARNING);
+    ShowMessage(owner, text, "Install Error", MB_OK | MB_ICONWARNING);
 }
 
 bool LicenceTermsDialog::CmOk() {
@@ -102,7 +102,7 @@ int UninstallDialog::MainFunction() {
     if (!handedOver && StartUninstallerCopy(ownPath)) return true;
     if (PumpMessages()) return false;
     Sleep(250);
-    if (MessageBoxA(hwnd(), "Are you sure you want to remove Quillmark from this computer?",
+    if (ShowMessage(hwnd(), "Are you sure you want to remove Quillmark from this computer?",
                     "Uninstall Quillmark", MB_YESNO | MB_ICONSTOP) == IDYES)
         RemoveInstallation(programFolder);
     if (handedOver) RemoveTemporaryUninstaller(ownPath);

@@ -47,15 +47,15 @@ bool DiaryPropertiesDialog::CmOk() {
     const int to = SelectedHour(IDC_DIARY_HOUR_TO);
     switch (CheckDiaryInput(week, SettingTextToInt(count, 0), from, to)) {
     case DiaryInputProblem::TooManyWeeks:
-        MessageBoxA(hwnd(), "Number of weeks must be less than or equal to 52.",
+        ShowMessage(hwnd(), "Number of weeks must be less than or equal to 52.",
                     "Invalid number of weeks", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::TooManyDays:
-        MessageBoxA(hwnd(), "Number of days must be less than or equal to 365.",
+        ShowMessage(hwnd(), "Number of days must be less than or equal to 365.",
                     "Invalid number of days", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::HoursOutOfOrder:
-        MessageBoxA(hwnd(), "The end time must be later than the start time.", "Invalid input",
+        ShowMessage(hwnd(), "The end time must be later than the start time.", "Invalid input",
                     MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::None:

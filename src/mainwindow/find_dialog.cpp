@@ -26,12 +26,12 @@ bool AskSearchText(HWND owner, FindState& state) {
     FindDialog dialog(state);
     if (!dialog.Open(owner, MAKEINTRESOURCEA(IDD_FIND))) return false;
     if (state.findText[0] != '\0') return true;
-    MessageBoxA(owner, "Enter search item.", "Error", MB_OK | MB_ICONERROR);
+    ShowMessage(owner, "Enter search item.", "Error", MB_OK | MB_ICONERROR);
     return false;
 }
 
 void ReportNothingFound(HWND owner) {
-    MessageBoxA(owner, "No item found", "Error", MB_OK | MB_ICONERROR);
+    ShowMessage(owner, "No item found", "Error", MB_OK | MB_ICONERROR);
 }
 
 NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::string> names,

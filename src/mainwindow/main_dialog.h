@@ -136,9 +136,6 @@ class MainDialog : public LKeyDialogBox {
     NoteTextWriter EditorWriter() {
         return [this](void* file) { return StreamOut(file); };
     }
-    // The owner of the window's messages: none while the window is being destroyed, so that the
-    // message stands on its own.
-    HWND MessageOwner() { return IsWindowVisible(hwnd()) ? hwnd() : nullptr; }
     // Opens path (name: its note name) in the editor pane.
     void OpenNoteFile(const char* path, const char* name);
     void ShowSaveOutcome(const SaveOutcome& outcome, bool leaving);

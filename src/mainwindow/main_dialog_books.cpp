@@ -46,7 +46,7 @@ void MainDialog::InitFolderList() {
     SendMessageA(books, CB_RESETCONTENT, 0, 0);
     if (BookList::Count() == 0) {
         BookList::WriteDefaultBooks();
-        int answer = MessageBoxA(
+        int answer = ShowMessage(
             hwnd(),
             "Do you want to create a diary as one of the Quillmark Books?\r\n\r\n"
             "If in doubt click Yes now to create a diary. You can remove it later if you "
@@ -178,7 +178,7 @@ void MainDialog::CmNoteNew() {
     // A note whose path would be cut would be saved under another name than the one listed.
     char path[LFile::kPathSize];
     if (!BuildNotePath(folder, name, path)) {
-        MessageBoxA(hwnd(),
+        ShowMessage(hwnd(),
                     "The note cannot be created because the path of the book's folder is too "
                     "long for a note file.",
                     "New Note", MB_OK | MB_ICONINFORMATION);
@@ -205,11 +205,11 @@ void MainDialog::CmNoteNew() {
 
 void MainDialog::CmNoteDelete() {
     if (readOnly) {
-        MessageBoxA(hwnd(), "You cannot delete this note because this book is read only!",
+        ShowMessage(hwnd(), "You cannot delete this note because this book is read only!",
                     "Read Only", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (MessageBoxA(hwnd(), "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
+    if (ShowMessage(hwnd(), "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     char folder[LFile::kPathSize];
@@ -227,7 +227,7 @@ void MainDialog::CmNoteDelete() {
 }
 
 void MainDialog::CmNotePrint() {
-    if (MessageBoxA(hwnd(), "Print the selected note(s)?", "Confirm Print",
+    if (ShowMessage(hwnd(), "Print the selected note(s)?", "Confirm Print",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     SaveData(); // the printout holds what the screen shows

@@ -222,7 +222,7 @@ void MainDialog::ShowSaveOutcome(const SaveOutcome& outcome, bool leaving) {
                       "Their text is kept in \"%s\". Your text is saved beside it as the note "
                       "\"%s\".",
                       theirs, theirs, ours);
-        MessageBoxA(MessageOwner(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
         break;
     }
     default:
@@ -252,7 +252,7 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
         }
     } else if (rename.result == RenameResult::NameExists) {
         ShowNoteName(oldName);
-        MessageBoxA(MessageOwner(),
+        ShowMessage(hwnd(),
                     "The item cannot be renamed because another item with the same name already "
                     "exists. To replace the other item, delete it first then rename this file.",
                     "File Exists", MB_OK | MB_ICONINFORMATION);
@@ -263,7 +263,7 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
                       "The note cannot be renamed to \"%s\": the file system does not accept "
                       "that name.\r\n\r\nThe note keeps its name \"%s\".",
                       rename.name, oldName);
-        MessageBoxA(MessageOwner(), message, "Rename Note", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), message, "Rename Note", MB_OK | MB_ICONINFORMATION);
     }
 }
 
@@ -291,7 +291,7 @@ void MainDialog::WarnAboutOpenNote(const char* format, const char* detail, const
     LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
     char message[2 * LFile::kPathSize + 400];
     std::snprintf(message, sizeof message, format, name, detail);
-    MessageBoxA(MessageOwner(), message, caption, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(hwnd(), message, caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool MainDialog::CanPrintNote() const {

@@ -1,6 +1,7 @@
 // LDialog's control helpers on the program's own templates.
 #include "dialogs/ldialog.h"
 #include "resources/resource.h"
+#include "testkit/gui.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -154,3 +156,24 @@ TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
 }
 
 } // namespace
+
+TEST(ShowMessage, IsOwnedByTheWindowOnlyWhileItIsVisible) {
+    HWND window = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    std::vector<HWND> owners;
+    auto recordOwner = [&owners](HWND box) {
+        owners.push_back(GetWindow(box, GW_OWNER));
+        testkit::PressButton(box, IDOK);
+    };
+    {
+        testkit::DialogScript script({recordOwner, recordOwner, recordOwner});
+        EXPECT_EQ(IDOK, ShowMessage(window, "Shown", "Visible", MB_OK));
+        ShowWindow(window, SW_HIDE); // as in the tray
+        EXPECT_EQ(IDOK, ShowMessage(window, "Hidden", "Hidden", MB_OK));
+        EXPECT_EQ(IDOK, ShowMessage(nullptr, "None", "None", MB_OK));
+        EXPECT_EQ(0, script.unexpected());
+    }
+    DestroyWindow(window);
+    EXPECT_EQ((std::vector<HWND>{window, nullptr, nullptr}), owners);
+}
