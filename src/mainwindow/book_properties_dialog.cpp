@@ -33,13 +33,13 @@ std::u16string AsUtf16(const std::wstring& text) {
 } // namespace
 
 BookPropertiesDialog::BookPropertiesDialog(const char* bookFolder) {
-    lstrcpynA(folder, bookFolder, sizeof folder);
+    lstrcpynA(folder_, bookFolder, sizeof folder_);
 }
 
 void BookPropertiesDialog::InitDialog() {
     // A template of any length is shown and kept whole.
     SendDlgItemMessageA(hwnd(), IDC_BOOK_TEMPLATE, EM_SETLIMITTEXT, 0, 0);
-    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder);
+    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder_);
     LoadBookProperties();
 }
 
@@ -55,15 +55,15 @@ void BookPropertiesDialog::CmHelp() {
 void BookPropertiesDialog::Command(int id, int) {
     if (id != IDC_BOOK_BROWSE) return;
     char chosen[LFile::kPathSize];
-    lstrcpynA(chosen, folder, sizeof chosen);
+    lstrcpynA(chosen, folder_, sizeof chosen);
     if (!LFile::BrowseForFolder(chosen, "Locate book folder:")) return;
-    lstrcpynA(folder, chosen, sizeof folder);
-    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder);
+    lstrcpynA(folder_, chosen, sizeof folder_);
+    SetDlgItemTextA(hwnd(), IDC_BOOK_FOLDER, folder_);
     LoadBookProperties();
 }
 
 void BookPropertiesDialog::LoadBookProperties() {
-    const int book = BookList::FindBookIndexByFolder(folder);
+    const int book = BookList::FindBookIndexByFolder(folder_);
     CheckDlgButton(hwnd(), IDC_BOOK_READ_ONLY,
                    BookList::IsReadOnly(book) ? BST_CHECKED : BST_UNCHECKED);
     if (BookList::IsDiary(book)) {
@@ -73,7 +73,7 @@ void BookPropertiesDialog::LoadBookProperties() {
         return;
     }
     char path[LFile::kPathSize];
-    TemplatePath(folder, path);
+    TemplatePath(folder_, path);
     // The template is read whole and shown in its own encoding, which its next save keeps.
     std::string bytes;
     ReadNoteBytes(path, &bytes);
@@ -86,7 +86,7 @@ void BookPropertiesDialog::LoadBookProperties() {
 }
 
 void BookPropertiesDialog::SaveBookProperties() {
-    const int book = BookList::FindBookIndexByFolder(folder);
+    const int book = BookList::FindBookIndexByFolder(folder_);
     BookList::SetReadOnly(book, IsDlgButtonChecked(hwnd(), IDC_BOOK_READ_ONLY) == BST_CHECKED);
     const std::wstring shown = WholeText(GetDlgItem(hwnd(), IDC_BOOK_TEMPLATE));
     // The colons are found in UTF-8, where ':' and line ends are never part of another character.
@@ -97,6 +97,6 @@ void BookPropertiesDialog::SaveBookProperties() {
     if (shown == shownTemplate_ && spaced == shown) return;
     const std::string bytes = EncodeNoteText(spaced, &templateEncoding);
     char path[LFile::kPathSize];
-    TemplatePath(folder, path);
+    TemplatePath(folder_, path);
     SaveNoteText(path, bytes.data(), bytes.size());
 }

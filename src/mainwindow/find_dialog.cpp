@@ -7,18 +7,18 @@
 
 void FindDialog::InitDialog() {
     // What can be typed fits the state's text.
-    SendDlgItemMessageA(hwnd(), IDC_FIND_TEXT, EM_LIMITTEXT, sizeof state.findText - 1, 0);
-    SetDlgItemTextA(hwnd(), IDC_FIND_TEXT, state.findText);
-    CheckDlgButton(hwnd(), IDC_FIND_MATCH_CASE, state.findMatchCase ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageA(hwnd(), IDC_FIND_TEXT, EM_LIMITTEXT, sizeof state_.findText - 1, 0);
+    SetDlgItemTextA(hwnd(), IDC_FIND_TEXT, state_.findText);
+    CheckDlgButton(hwnd(), IDC_FIND_MATCH_CASE, state_.findMatchCase ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(hwnd(), IDC_FIND_SCOPE_NOTE, IDC_FIND_SCOPE_BOOK,
-                     state.findNoteIndex == -1 ? IDC_FIND_SCOPE_NOTE : IDC_FIND_SCOPE_BOOK);
+                     state_.findNoteIndex == -1 ? IDC_FIND_SCOPE_NOTE : IDC_FIND_SCOPE_BOOK);
 }
 
 bool FindDialog::CmOk() {
-    GetControlText(IDC_FIND_TEXT, state.findText);
-    state.findMatchCase = IsDlgButtonChecked(hwnd(), IDC_FIND_MATCH_CASE) == BST_CHECKED;
-    state.findNoteIndex = IsDlgButtonChecked(hwnd(), IDC_FIND_SCOPE_NOTE) == BST_CHECKED ? -1 : 0;
-    state.findPosition = 0;
+    GetControlText(IDC_FIND_TEXT, state_.findText);
+    state_.findMatchCase = IsDlgButtonChecked(hwnd(), IDC_FIND_MATCH_CASE) == BST_CHECKED;
+    state_.findNoteIndex = IsDlgButtonChecked(hwnd(), IDC_FIND_SCOPE_NOTE) == BST_CHECKED ? -1 : 0;
+    state_.findPosition = 0;
     return true;
 }
 

@@ -11,7 +11,7 @@
 
 class FindDialog : public LDialog {
   public:
-    explicit FindDialog(FindState& state) : state(state) {}
+    explicit FindDialog(FindState& state) : state_(state) {}
 
     // Shows the text, the match-case option and the scope of the last search.
     void InitDialog() override;
@@ -19,7 +19,8 @@ class FindDialog : public LDialog {
     // notes, at the first note of the list.
     bool CmOk() override;
 
-    FindState& state;
+  private:
+    FindState& state_;
 };
 
 // Asks for the search text and options with the Find dialog over owner. True when the user

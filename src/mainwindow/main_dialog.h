@@ -91,6 +91,10 @@ class MainDialog : public LKeyDialogBox {
     // when there is none.
     bool FindWord(long start, bool forward);
 
+  private:
+    // Tests look at the window's state through tests/mainwindow/main_dialog_probe.h.
+    friend class MainDialogProbe;
+
     // The window's state, shared with the dialogs that the window opens.
     FindState findState;
     int statusIndex = 0;                      // the next status text to show
@@ -100,7 +104,6 @@ class MainDialog : public LKeyDialogBox {
     HWND toolTips = nullptr;
     bool readOnly = false; // the current book is read-only
 
-  private:
     // The window's two timers.
     static constexpr UINT_PTR kStatusTimer = 1;
     static constexpr UINT_PTR kSaveTimer = 2;

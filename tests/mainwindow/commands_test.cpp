@@ -1,4 +1,5 @@
 // Commands, keys and shell verbs of the main window.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "platform/settings.h"
@@ -194,7 +195,7 @@ TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
 // A click on the open note's tenth character, as the mouse makes it.
 void ClickTenthCharacterOfTheNote(MainDialog& dialog) {
         HWND editor = mainkit::Control(dialog, IDC_NOTE_TEXT);
-        DestroyWindow(dialog.splash.hwnd);
+        DestroyWindow(MainDialogProbe::Splash(dialog));
         POINTL at = {};
         SendMessageA(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 10);
         LPARAM where = MAKELPARAM(at.x + 2, at.y + 4);

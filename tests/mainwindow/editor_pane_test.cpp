@@ -1,4 +1,5 @@
 // The editor pane: opening, saving and renaming notes, and the state of the note controls.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "platform/settings.h"
@@ -171,7 +172,7 @@ TEST(NoteControls, ReadOnlyBookGreysAndLocksTheEditor) {
             newButton = IsWindowEnabled(mainkit::Control(dialog, IDC_NOTE_NEW)) != 0;
             deleteButton = IsWindowEnabled(mainkit::Control(dialog, IDC_NOTE_DELETE)) != 0;
             printItem = mainkit::MenuItemEnabled(dialog, IDM_NOTE_PRINT);
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             RECT rect;
             GetWindowRect(editor, &rect);
             RedrawWindow(dialog.hwnd(), nullptr, nullptr,

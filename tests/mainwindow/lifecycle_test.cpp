@@ -1,5 +1,6 @@
 // The main window's life: placement, stored moves and sizes, the status line, the first-use
 // books, "/logon", Close and the look of the window.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "notes/book_list.h"
@@ -216,7 +217,7 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
     COLORREF nameBackground = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             mainkit::FireTimer(dialog, 1);
             shown = GetTickCount();
         }),
@@ -244,7 +245,7 @@ TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
     char tipText[100] = "";
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([](MainDialog& dialog) {
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             HWND list = mainkit::Control(dialog, IDC_NOTE_LIST);
             RECT rect;
             GetWindowRect(list, &rect);
@@ -253,12 +254,12 @@ TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
             ScreenToClient(list, &point);
             PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
         }),
-        WaitFor([](MainDialog& dialog) { return IsWindowVisible(dialog.toolTips) != 0; }),
+        WaitFor([](MainDialog& dialog) { return IsWindowVisible(MainDialogProbe::ToolTips(dialog)) != 0; }),
         Do([&](MainDialog& dialog) {
             TOOLINFOA tool = {};
             tool.cbSize = TTTOOLINFOA_V1_SIZE;
             tool.lpszText = tipText;
-            SendMessageA(dialog.toolTips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(MainDialogProbe::ToolTips(dialog), TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
             tipTool = reinterpret_cast<HWND>(tool.uId);
             EXPECT_EQ(mainkit::Control(dialog, IDC_NOTE_LIST), tipTool);
         }),

@@ -1,5 +1,6 @@
 // The main window over damaged settings and at the path length bound: it starts, lists and
 // saves sensibly, and refuses what cannot be stored with a message instead of cutting a path.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "notes/book_list.h"
@@ -54,7 +55,7 @@ TEST(DamagedSettings, StartUpListsTheBooksOpensTheNoteAndPlacesTheWindow) {
                                 reinterpret_cast<LPARAM>("Home"));
             mainkit::SendCommand(dialog, IDC_BOOK_LIST, CBN_SELCHANGE);
             homeBook = mainkit::ControlText(dialog, IDC_BOOK_LIST);
-            homeReadOnly = dialog.readOnly;
+            homeReadOnly = MainDialogProbe::ReadOnly(dialog);
         }),
         mainkit::Answer(answers, {DialogScript::Press(IDOK)}),
         Do([](MainDialog& dialog) { mainkit::SendCommand(dialog, IDM_BOOK_REMOVE); }),
