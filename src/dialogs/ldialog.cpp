@@ -98,7 +98,8 @@ void SetProgramInstance(HINSTANCE instance) {
 void LTextEditDlg::InitDialog() {
     SetWindowTextA(hwnd(), title_);
     SetDlgItemTextA(hwnd(), IDC_TEXT_EDIT, text_);
-    SendDlgItemMessageA(hwnd(), IDC_TEXT_EDIT, EM_SETSEL, 0, static_cast<LPARAM>(std::strlen(text_)));
+    SendDlgItemMessageA(hwnd(), IDC_TEXT_EDIT, EM_SETSEL, 0,
+                        static_cast<LPARAM>(std::strlen(text_)));
 }
 
 bool LTextEditDlg::CmOk() {

@@ -38,8 +38,8 @@ void LProgressDialog::SetText(const char* text, int line) {
 
 void LProgressDialog::SetProgress(double fraction) {
     if (!IsWindow(hwnd())) return;
-    SendDlgItemMessageA(hwnd(), IDC_PROGRESS_BAR, PBM_SETPOS, windowmath::ProgressPosition(fraction),
-                        0);
+    SendDlgItemMessageA(hwnd(), IDC_PROGRESS_BAR, PBM_SETPOS,
+                        windowmath::ProgressPosition(fraction), 0);
 }
 
 INT_PTR CALLBACK LProgressDialog::DialogProc(HWND window, UINT message, WPARAM wParam,

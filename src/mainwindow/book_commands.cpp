@@ -55,25 +55,28 @@ bool AskNewLocalBook(HWND owner, bool diary, char* folderOut) {
         case NameCheck::Cancelled:
             return false;
         case NameCheck::Empty:
-            ShowMessage(owner, "The name must contain text.", "Name Invalid", MB_OK | MB_ICONINFORMATION);
+            ShowMessage(owner, "The name must contain text.", "Name Invalid",
+                        MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::Taken:
-            ShowMessage(owner,
-                   "The book cannot be created because another book with the same name already "
-                   "exists. Please try another name.",
-                   "Book Name Exists", MB_OK | MB_ICONINFORMATION);
+            ShowMessage(
+                owner,
+                "The book cannot be created because another book with the same name already "
+                "exists. Please try another name.",
+                "Book Name Exists", MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::TooLong:
             ShowMessage(owner,
-                   "The book cannot be created because the path of its folder would be longer "
-                   "than 259 characters. Please try a shorter name.",
-                   "Name Invalid", MB_OK | MB_ICONINFORMATION);
+                        "The book cannot be created because the path of its folder would be longer "
+                        "than 259 characters. Please try a shorter name.",
+                        "Name Invalid", MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::NoFolder:
-            ShowMessage(owner,
-                   "The book cannot be created because its folder cannot be created. Please try "
-                   "another name.",
-                   "Name Invalid", MB_OK | MB_ICONINFORMATION);
+            ShowMessage(
+                owner,
+                "The book cannot be created because its folder cannot be created. Please try "
+                "another name.",
+                "Name Invalid", MB_OK | MB_ICONINFORMATION);
             break;
         }
     }
@@ -86,9 +89,9 @@ bool AskSharedBookFolder(HWND owner, char* folderOut) {
     BookNameFromFolder(folder, bookName);
     if (BookList::BookNameExists(bookName)) {
         ShowMessage(owner,
-               "The book cannot be created because another book with the same name already "
-               "exists. To replace the other book, delete it first then rename this book.",
-               "Book Name Exists", MB_OK | MB_ICONINFORMATION);
+                    "The book cannot be created because another book with the same name already "
+                    "exists. To replace the other book, delete it first then rename this book.",
+                    "Book Name Exists", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     lstrcpynA(folderOut, folder, LFile::kPathSize);

@@ -75,10 +75,9 @@ void MainDialog::SetWindowIcons() {
 }
 
 void MainDialog::RestorePlacement() {
-    mainlayout::WindowPlace stored = {ReadSetting(setting::kWindowX),
-                                      ReadSetting(setting::kWindowY),
-                                      ReadSetting(setting::kWindowWidth),
-                                      ReadSetting(setting::kWindowHeight)};
+    mainlayout::WindowPlace stored = {
+        ReadSetting(setting::kWindowX), ReadSetting(setting::kWindowY),
+        ReadSetting(setting::kWindowWidth), ReadSetting(setting::kWindowHeight)};
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     mainlayout::WindowPlace place =
@@ -95,9 +94,9 @@ void MainDialog::SetUpNoteList() {
 }
 
 void MainDialog::SetNameFont() {
-    nameFont_.Reset(
-        CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, nullptr));
+    nameFont_.Reset(CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                FF_MODERN | DEFAULT_PITCH, nullptr));
     if (nameFont_.get() != nullptr)
         SendDlgItemMessageA(hwnd(), IDC_NOTE_NAME, WM_SETFONT,
                             reinterpret_cast<WPARAM>(nameFont_.get()), FALSE);

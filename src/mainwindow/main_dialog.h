@@ -97,7 +97,7 @@ class MainDialog : public LKeyDialogBox {
 
     // The window's state, shared with the dialogs that the window opens.
     FindState findState;
-    int statusIndex = 0;                      // the next status text to show
+    int statusIndex = 0; // the next status text to show
     DiskNoteStore noteStore;
     OpenNote openNote{noteStore, EditorWriter()};
     LSplashScreen splash;

@@ -209,8 +209,8 @@ void MainDialog::CmNoteDelete() {
                     "Read Only", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (ShowMessage(hwnd(), "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
-                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (ShowMessage(hwnd(), "Are you sure you want to delete the selected note(s)?",
+                    "Confirm Delete", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);

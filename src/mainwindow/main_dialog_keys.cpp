@@ -80,7 +80,8 @@ bool MainDialog::FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 void MainDialog::CmNextNote() {
-    int count = static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0));
+    int count =
+        static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0));
     LVSetSelection(IDC_NOTE_LIST, notekeys::NextNoteIndex(FirstSelectedNote(), count));
 }
 

@@ -49,8 +49,8 @@ void MainDialog::CmBookRemove() {
     if (!SaveData(true)) return;
     LRESULT selected = SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
     if (selected < 0) return;
-    int index = static_cast<int>(
-        SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+    int index = static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETITEMDATA,
+                                                     static_cast<WPARAM>(selected), 0));
     BookList::RemoveBook(index);
     InitFolderList();
 }

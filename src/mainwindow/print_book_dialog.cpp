@@ -20,8 +20,7 @@ bool BookPrintDialog::CmOk() {
     return true;
 }
 
-BookPrintProgress::BookPrintProgress(HWND owner, const char* folder,
-                                     std::vector<std::string> names)
+BookPrintProgress::BookPrintProgress(HWND owner, const char* folder, std::vector<std::string> names)
     : LProgressDialog("Printing book"), owner_(owner), folder_(folder), names_(std::move(names)) {}
 
 bool BookPrintProgress::PrintBook() {

@@ -69,8 +69,8 @@ HANDLE CreateSaveFile(const char* folder, char* path) {
 
 // Writes the note file itself: for a folder where the note may be changed but no file created.
 bool WriteInPlace(const char* path, const NoteTextWriter& write) {
-    CHandle file(
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
     if (!file.valid()) return false;
     // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
     bool written = GetFileType(file.get()) == FILE_TYPE_DISK && write(file.get());

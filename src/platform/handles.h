@@ -113,8 +113,7 @@ class CKey {
 
 // A window-system object the program loaded or created and that no window owns: a menu (not
 // attached to a window) or an icon (not a shared resource icon).
-template <typename T, BOOL(WINAPI* Destroy)(T)>
-class CUserObject {
+template <typename T, BOOL(WINAPI* Destroy)(T)> class CUserObject {
   public:
     explicit CUserObject(T object) : object_(object) {}
     ~CUserObject() {
@@ -147,8 +146,7 @@ class ScopedCom {
 
 // A GDI object (font, brush, bitmap) the program created; deleted when it goes. The object must
 // no longer be selected into a device context by then.
-template <typename T>
-class CGdiObject {
+template <typename T> class CGdiObject {
   public:
     CGdiObject() = default;
     explicit CGdiObject(T object) : object_(object) {}

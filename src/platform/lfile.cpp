@@ -28,8 +28,8 @@ char* LFile::LoadTextFile(const char* path) {
 }
 
 void LFile::SaveTextFile(const char* path, const char* text) {
-    CHandle file(
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
     if (!file.valid()) return;
     DWORD written = 0;
     WriteFile(file.get(), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);

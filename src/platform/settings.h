@@ -20,8 +20,7 @@ long SetSettingBool(const char* section, const char* name, bool value);
 
 // A setting of the schema below: its section, its value name and what it reads as when it is
 // not stored. The stored names and texts are those every installed copy reads.
-template <typename T>
-struct Setting {
+template <typename T> struct Setting {
     const char* section;
     const char* name;
     T def;

@@ -158,8 +158,8 @@ TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
 } // namespace
 
 TEST(ShowMessage, IsOwnedByTheWindowOnlyWhileItIsVisible) {
-    HWND window = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                  200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, window);
     std::vector<HWND> owners;
     auto recordOwner = [&owners](HWND box) {

@@ -254,12 +254,15 @@ TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
             ScreenToClient(list, &point);
             PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
         }),
-        WaitFor([](MainDialog& dialog) { return IsWindowVisible(MainDialogProbe::ToolTips(dialog)) != 0; }),
+        WaitFor([](MainDialog& dialog) {
+            return IsWindowVisible(MainDialogProbe::ToolTips(dialog)) != 0;
+        }),
         Do([&](MainDialog& dialog) {
             TOOLINFOA tool = {};
             tool.cbSize = TTTOOLINFOA_V1_SIZE;
             tool.lpszText = tipText;
-            SendMessageA(MainDialogProbe::ToolTips(dialog), TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(MainDialogProbe::ToolTips(dialog), TTM_GETCURRENTTOOLA, 0,
+                         reinterpret_cast<LPARAM>(&tool));
             tipTool = reinterpret_cast<HWND>(tool.uId);
             EXPECT_EQ(mainkit::Control(dialog, IDC_NOTE_LIST), tipTool);
         }),
