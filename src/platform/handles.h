@@ -90,7 +90,7 @@ class CKey {
         return result;
     }
     // Reads value name of at most limit bytes into out (limit + 1 bytes) and ends it there;
-    // false, out unchanged, when the value is missing or longer.
+    // false when the value is missing or longer (out may then hold part of it, unended).
     bool QueryText(const char* name, char* out, DWORD limit) const {
         DWORD size = limit;
         if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(out), &size) !=

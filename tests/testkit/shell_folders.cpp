@@ -12,8 +12,8 @@ ShellFolderOverride::ShellFolderOverride(HKEY root, const char* name, const std:
     key_.Create(root, kShellFolders, KEY_ALL_ACCESS);
     char old[MAX_PATH];
     DWORD size = sizeof old;
-    had_ = RegQueryValueExA(key_.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) ==
-           ERROR_SUCCESS;
+    had_ = RegQueryValueExA(key_.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(old),
+                            &size) == ERROR_SUCCESS;
     if (had_) old_.assign(old, size);
     RegSetValueExA(key_.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                    static_cast<DWORD>(folder.size() + 1));
