@@ -22,6 +22,8 @@
 #include "notes/note_names.h"
 #include "notes/note_search.h"
 #include "notes/book_list.h"
+#include "platform/handles.h"
+#include "platform/process_start.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
@@ -102,11 +104,10 @@ int ReadEach(const char* folder, size_t count) {
     for (const std::string& name : names) {
         char path[LFile::kPathSize];
         BuildNotePath(folder, name.c_str(), path);
-        HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        CHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD read = 0;
-        ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr);
-        CloseHandle(file);
+        ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr);
         bytes += read;
     }
     std::printf("seconds=%.4f notes=%zu bytes=%llu\n", SecondsSince(start), names.size(), bytes);
@@ -116,22 +117,22 @@ int ReadEach(const char* folder, size_t count) {
 int Copy(const char* from, const char* to, DWORD chunk) {
     std::vector<char> buffer(chunk);
     LARGE_INTEGER start = Now();
-    HANDLE source = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    HANDLE destination =
-        CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD read = 0, written = 0;
-    while (ReadFile(source, buffer.data(), chunk, &read, nullptr) && read > 0)
-        WriteFile(destination, buffer.data(), read, &written, nullptr);
-    CloseHandle(source);
-    CloseHandle(destination);
+    {
+        CHandle source(CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+        CHandle destination(CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD read = 0, written = 0;
+        while (ReadFile(source.get(), buffer.data(), chunk, &read, nullptr) && read > 0)
+            WriteFile(destination.get(), buffer.data(), read, &written, nullptr);
+    } // closed before the time is taken, as the copy is only done then
     std::printf("seconds=%.4f\n", SecondsSince(start));
     return 0;
 }
 
 // The running program's main window and what it shows.
 struct ProgramWindow {
-    PROCESS_INFORMATION process = {};
+    StartedProcess process;
     HWND window = nullptr;
 
     HWND Item(int id) const { return GetDlgItem(window, id); }
@@ -153,7 +154,7 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
     auto* program = reinterpret_cast<ProgramWindow*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process != program->process.dwProcessId || !IsWindowVisible(window) ||
+    if (process != program->process.id || !IsWindowVisible(window) ||
         (!program->plain && GetDlgItem(window, IDC_NOTE_LIST) == nullptr))
         return TRUE;
     program->window = window;
@@ -162,7 +163,7 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
 
 // Only the books given, the current one first, and no note remembered: the first one opens.
 void PrepareBooks(const std::vector<const char*>& folders) {
-    SetSettingString("Settings", "CurrentNote", "");
+    WriteSetting(setting::kCurrentNote, "");
     while (BookList::Count() > 0)
         BookList::RemoveBook(BookList::Count() - 1);
     for (size_t i = folders.size(); i-- > 0;)
@@ -172,15 +173,9 @@ void PrepareBooks(const std::vector<const char*>& folders) {
 // Starts program and waits until its window shows notes notes with the first open.
 bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started,
                   const char* argument = "") {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    char commandLine[LFile::kPathSize + 40];
-    std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", program, argument);
     started->plain = notes < 0;
-    if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started->process))
-        return false;
-    WaitForInputIdle(started->process.hProcess, 30000);
+    if (!StartProcess(program, argument, SW_SHOWNORMAL, &started->process)) return false;
+    WaitForInputIdle(started->process.process.get(), 30000);
     const DWORD deadline = GetTickCount() + 30000;
     while (GetTickCount() < deadline) {
         if (started->window == nullptr)
@@ -194,10 +189,10 @@ bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started,
 void EndProgram(ProgramWindow& program) {
     if (program.window != nullptr)
         PostMessageA(program.window, program.plain ? WM_CLOSE : WM_COMMAND, IDM_EXIT, 0);
-    if (WaitForSingleObject(program.process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(program.process.hProcess, 1);
-    CloseHandle(program.process.hProcess);
-    CloseHandle(program.process.hThread);
+    if (program.process.process.valid() &&
+        WaitForSingleObject(program.process.process.get(), 10000) != WAIT_OBJECT_0)
+        TerminateProcess(program.process.process.get(), 1);
+    program.process.process.Reset();
 }
 
 int StartUp(const char* program, const char* book) {
@@ -278,7 +273,7 @@ int FindThroughWindow(const char* program, const char* book, const char* text) {
         return 1;
     }
     PostMessageA(started.window, WM_COMMAND, IDM_FIND, 0);
-    std::pair<DWORD, HWND> find(started.process.dwProcessId, nullptr);
+    std::pair<DWORD, HWND> find(started.process.id, nullptr);
     for (DWORD deadline = GetTickCount() + 10000; find.second == nullptr && GetTickCount() < deadline;
          Sleep(1))
         EnumWindows(FindFindDialog, reinterpret_cast<LPARAM>(&find));

@@ -52,9 +52,10 @@ int RunProgram(const char* programPath) {
     MainDialog mainDialog(IsLogonStart(GetCommandLineA(), programPath) ? 2 : 1, arguments);
     InitCommonControls();
     if (!LoadRichEditLibrary()) {
-        MessageBoxA(nullptr, "The rich edit library (riched20.dll) could not be loaded from the "
-                    "system folder, so Quillmark cannot show notes.", PRODUCT_NAME,
-                    MB_OK | MB_ICONSTOP);
+        ShowMessage(nullptr,
+                    "The rich edit library (riched20.dll) could not be loaded from the "
+                    "system folder, so Quillmark cannot show notes.",
+                    PRODUCT_NAME, MB_OK | MB_ICONSTOP);
         return 1;
     }
     mainDialog.Open(nullptr, MAKEINTRESOURCEA(IDD_MAIN));

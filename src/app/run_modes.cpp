@@ -17,8 +17,8 @@ const char kSetupTitle[] = "Installing Quillmark v 1.01";
 // Records the program folder that the installer and uninstaller work on.
 void PrepareProgramFolder(InstallDialog& dialog) {
     GetInstallProgramFilesPath(dialog.programFolder);
-    SetSettingString("Folders", "ProgramFiles", dialog.programFolder);
-    SetSettingString("Folders", "DataFiles", dialog.programFolder);
+    WriteSetting(setting::kProgramFolder, dialog.programFolder);
+    WriteSetting(setting::kDataFolder, dialog.programFolder);
 }
 
 // Waits up to timeoutMs for the running copy's window to go and, when it belongs to another
@@ -35,7 +35,7 @@ bool RunningCopyEnds(HWND window, DWORD timeoutMs) {
 }
 
 void ShowStillRunningMessage() {
-    MessageBoxA(nullptr,
+    ShowMessage(nullptr,
                 "Quillmark is still running and did not close.\n\nClose Quillmark and try "
                 "again; nothing was changed.",
                 "Install Error", MB_OK | MB_ICONWARNING);

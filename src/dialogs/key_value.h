@@ -10,7 +10,9 @@ constexpr unsigned kShift = 0x40000;
 constexpr unsigned kKeyMask = 0xFFFF;
 
 // Composes a key value; only the low 16 bits of virtualKey are kept.
-unsigned Compose(unsigned virtualKey, bool alt, bool ctrl, bool shift);
+inline unsigned Compose(unsigned virtualKey, bool alt, bool ctrl, bool shift) {
+    return (virtualKey & kKeyMask) | (alt ? kAlt : 0) | (ctrl ? kCtrl : 0) | (shift ? kShift : 0);
+}
 // The virtual-key code of a key value.
 inline unsigned KeyCode(unsigned keyValue) {
     return keyValue & kKeyMask;

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+// The program's help file, beside the program.
+constexpr char kHelpFile[] = "qmark.hlp";
+
 class LDialog {
   public:
     LDialog() = default;
@@ -52,12 +55,22 @@ class LDialog {
                                   LPARAM lParam);
 
     // The dialog's window while it exists, null otherwise.
-    HWND hwnd = nullptr;
+    HWND hwnd() const { return hwnd_; }
 
   private:
+    friend INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+
     // DestroyDialog, then the object and its window let go of each other.
     void ReleaseWindow();
+
+    HWND hwnd_ = nullptr;
 };
+
+// Shows a message box about window's work and returns the button pressed. The box is owned by
+// window only while window is visible: a message from a window that is being destroyed or is
+// hidden in the tray stands on its own, where the user sees it. window may be null.
+int ShowMessage(HWND window, const char* text, const char* caption, UINT type);
 
 // The dialog procedure of every LDialog window; the creation parameter is the object.
 INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kHelpFile[] = "qmark.hlp";
 const int kTextSize = 260;
 // Enough for any list of columns a dialog of this program inserts.
 const int kMaxColumns = 32;
@@ -17,34 +16,34 @@ const int kMaxColumns = 32;
 } // namespace
 
 BOOL LDialog::DisplayHelpContents(int contextId) {
-    return WinHelpA(hwnd, kHelpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(contextId));
+    return WinHelpA(hwnd(), kHelpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(contextId));
 }
 
 int LDialog::MapDialogHeight(int dialogUnits) {
     RECT rect = {0, 0, 0, dialogUnits};
-    MapDialogRect(hwnd, &rect);
+    MapDialogRect(hwnd(), &rect);
     return rect.bottom;
 }
 
 void LDialog::EnableMenuCommand(int id, bool enable) {
-    EnableMenuItem(GetMenu(hwnd), id, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(GetMenu(hwnd()), id, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
 }
 
 void LDialog::CheckMenuCommand(int id, bool check) {
-    CheckMenuItem(GetMenu(hwnd), id, MF_BYCOMMAND | (check ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(GetMenu(hwnd()), id, MF_BYCOMMAND | (check ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void LDialog::EnableControl(int id, bool enable) {
-    EnableWindow(GetDlgItem(hwnd, id), enable ? TRUE : FALSE);
+    EnableWindow(GetDlgItem(hwnd(), id), enable ? TRUE : FALSE);
 }
 
 void LDialog::MoveControl(int id, int x, int y, int width, int height) {
-    MoveWindow(GetDlgItem(hwnd, id), x, y, width, height, TRUE);
+    MoveWindow(GetDlgItem(hwnd(), id), x, y, width, height, TRUE);
 }
 
 int LDialog::GetControlText(int id, char* buffer) {
     buffer[0] = '\0';
-    return static_cast<int>(GetDlgItemTextA(hwnd, id, buffer, kTextSize));
+    return static_cast<int>(GetDlgItemTextA(hwnd(), id, buffer, kTextSize));
 }
 
 void LDialog::LVInsertColumns(int id, const char* const* titles, const int* percentages) {
@@ -52,7 +51,7 @@ void LDialog::LVInsertColumns(int id, const char* const* titles, const int* perc
     while (count < kMaxColumns && titles[count] != nullptr)
         ++count;
     RECT client = {0, 0, 0, 0};
-    GetClientRect(GetDlgItem(hwnd, id), &client);
+    GetClientRect(GetDlgItem(hwnd(), id), &client);
     int widths[kMaxColumns];
     int columns = windowmath::ColumnWidths(client.right, percentages, count, widths);
     for (int i = 0; i < columns; ++i) {
@@ -62,7 +61,7 @@ void LDialog::LVInsertColumns(int id, const char* const* titles, const int* perc
         column.cx = widths[i];
         column.pszText = const_cast<char*>(titles[i]);
         column.iSubItem = i;
-        SendDlgItemMessageA(hwnd, id, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        SendDlgItemMessageA(hwnd(), id, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 
@@ -70,19 +69,19 @@ void LDialog::LVSetColumnWidth(int id, int column, int width) {
     LVCOLUMNA value = {};
     value.mask = LVCF_WIDTH;
     value.cx = width;
-    SendDlgItemMessageA(hwnd, id, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&value));
+    SendDlgItemMessageA(hwnd(), id, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&value));
 }
 
 void LDialog::LVSetSelection(int id, int item) {
     // Index -1 changes every item in one message, however long the list.
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageA(hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+    SendDlgItemMessageA(hwnd(), id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>(&state));
-    const LRESULT count = SendDlgItemMessageA(hwnd, id, LVM_GETITEMCOUNT, 0, 0);
+    const LRESULT count = SendDlgItemMessageA(hwnd(), id, LVM_GETITEMCOUNT, 0, 0);
     if (item < 0 || item >= count) return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageA(hwnd, id, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+    SendDlgItemMessageA(hwnd(), id, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
 }
 
 void LDialog::RelayToolTipEvent(HWND toolTips, HWND window, UINT message, WPARAM wParam,
@@ -101,7 +100,7 @@ void LDialog::AddTool(HWND& toolTips, int id, const char* text) {
         InitCommonControls();
         toolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                    ProgramInstance(), nullptr);
         if (toolTips == nullptr) return;
         SetWindowPos(toolTips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -113,8 +112,13 @@ void LDialog::AddTool(HWND& toolTips, int id, const char* text) {
     // a round trip to the window server under Wine, which made filling a long note list take
     // seconds. The dialog relays the mouse messages instead (RelayToolTipEvent).
     tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd, id));
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd(), id));
     tool.lpszText = const_cast<char*>(text);
     SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+int ShowMessage(HWND window, const char* text, const char* caption, UINT type) {
+    HWND owner = window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    return MessageBoxA(owner, text, caption, type);
 }

@@ -6,27 +6,23 @@
 
 INT_PTR LModelessDialogBox::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        if (CmOk()) EndModalWindow(hwnd);
+        if (CmOk()) EndModalWindow(hwnd());
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        if (CmCancel()) EndModalWindow(hwnd);
+        if (CmCancel()) EndModalWindow(hwnd());
         return TRUE;
     }
     return LDialog::DialogProc(message, wParam, lParam);
 }
 
 void LModelessDialogBox::Close() {
-    EndModalWindow(hwnd);
+    EndModalWindow(hwnd());
 }
 
-namespace {
-
-bool IsHeld(int virtualKey) {
+bool LKeyDialogBox::IsHeld(int virtualKey) {
     return GetKeyState(virtualKey) < 0;
 }
-
-} // namespace
 
 unsigned LKeyDialogBox::CurrentKeyValue(WPARAM virtualKey) {
     return keyvalue::Compose(static_cast<unsigned>(virtualKey), IsHeld(VK_MENU), IsHeld(VK_CONTROL),
@@ -47,7 +43,7 @@ bool LKeyDialogBox::FilterMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
 }
 
 bool LKeyDialogBox::Open(HWND parent, LPCSTR templateName) {
-    if (hwnd != nullptr) return false;
+    if (hwnd() != nullptr) return false;
     HWND window = CreateDialogParamA(ProgramInstance(), templateName, parent, StaticDialogProc,
                                      reinterpret_cast<LPARAM>(this));
     if (window == nullptr) return false;
@@ -57,6 +53,6 @@ bool LKeyDialogBox::Open(HWND parent, LPCSTR templateName) {
         [this](const MSG& message) {
             return FilterMessage(message.hwnd, message.message, message.wParam, message.lParam);
         },
-        [this] { return hwnd != nullptr; });
+        [this] { return hwnd() != nullptr; });
     return true;
 }

@@ -19,6 +19,8 @@ class LKeyDialogBox : public LModelessDialogBox {
     // key messages become KeyDown and KeyUp calls with the modifiers held at this moment.
     virtual bool FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Whether GetKeyState reports virtualKey held now.
+    static bool IsHeld(int virtualKey);
     // The key value of virtualKey with the modifiers that GetKeyState reports held now.
     static unsigned CurrentKeyValue(WPARAM virtualKey);
 

@@ -33,10 +33,14 @@ class LProgressDialog {
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND hwnd = nullptr;
-    const char* title;
+    // The window while it is up, null otherwise.
+    HWND hwnd() const { return hwnd_; }
 
   protected:
     // Descendants are local objects of the code that runs them, never deleted through this base.
     ~LProgressDialog() = default;
+
+  private:
+    HWND hwnd_ = nullptr;
+    const char* title_;
 };

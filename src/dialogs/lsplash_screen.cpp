@@ -2,6 +2,7 @@
 
 #include "dialogs/program_instance.h"
 #include "dialogs/window_math.h"
+#include "platform/handles.h"
 #include "resources/maker.h"
 
 namespace {
@@ -38,10 +39,10 @@ void LSplashScreen::Show(HWND parent, LPCSTR bitmapName) {
     if (hwnd != nullptr) DestroyWindow(hwnd);
     HINSTANCE instance = ProgramInstance();
     RegisterSplashClass(instance);
-    bitmap = LoadBitmapA(instance, bitmapName);
-    if (bitmap == nullptr) return;
+    bitmap.Reset(LoadBitmapA(instance, bitmapName));
+    if (bitmap.get() == nullptr) return;
     BITMAP picture = {};
-    GetObjectA(bitmap, sizeof picture, &picture);
+    GetObjectA(bitmap.get(), sizeof picture, &picture);
     RECT screen;
     GetWindowRect(GetDesktopWindow(), &screen);
     windowmath::Placement place =
@@ -50,8 +51,7 @@ void LSplashScreen::Show(HWND parent, LPCSTR bitmapName) {
                            place.width, place.height, parent, nullptr, instance, nullptr);
     if (hwnd == nullptr) {
         // No window will release the picture, so it goes now.
-        DeleteObject(bitmap);
-        bitmap = nullptr;
+        bitmap.Reset();
         return;
     }
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -65,23 +65,22 @@ void LSplashScreen::Paint() {
     GetClientRect(hwnd, &client);
 
     HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+    HGDIOBJ previousBitmap = SelectObject(memory, bitmap.get());
     BitBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previousBitmap);
     DeleteDC(memory);
 
     BITMAP picture = {};
-    GetObjectA(bitmap, sizeof picture, &picture);
+    GetObjectA(bitmap.get(), sizeof picture, &picture);
     windowmath::Rect band = windowmath::SplashTextRect(picture.bmWidth, picture.bmHeight);
     RECT text = {band.left, band.top, band.right, band.bottom};
     const UINT flags = DT_WORDBREAK | DT_NOPREFIX;
 
-    HFONT bold = CreateSplashFont(FW_BOLD);
-    HGDIOBJ previousFont = SelectObject(dc, bold);
+    CGdiObject<HFONT> bold(CreateSplashFont(FW_BOLD));
+    CGdiObject<HFONT> normal(CreateSplashFont(FW_NORMAL));
+    HGDIOBJ previousFont = SelectObject(dc, bold.get());
     text.top += DrawTextA(dc, PRODUCT_NAME, -1, &text, flags);
-    HFONT normal = CreateSplashFont(FW_NORMAL);
-    SelectObject(dc, normal);
-    DeleteObject(bold);
+    SelectObject(dc, normal.get());
     text.top += DrawTextA(dc, PRODUCT_TITLE, -1, &text, flags);
 
     text = RECT{band.left, band.top, band.right, band.bottom};
@@ -90,8 +89,7 @@ void LSplashScreen::Paint() {
               "\n" MAKER_NOTICE,
               -1, &text, DT_RIGHT | flags);
 
-    SelectObject(dc, previousFont);
-    DeleteObject(normal);
+    SelectObject(dc, previousFont); // the fonts go when Paint returns, no longer selected
     EndPaint(hwnd, &paint);
 }
 
@@ -116,10 +114,7 @@ LRESULT CALLBACK LSplashScreen::WindowProc(HWND window, UINT message, WPARAM wPa
         KillTimer(window, kCloseTimer);
         if (splash != nullptr) {
             splash->hwnd = nullptr;
-            if (splash->bitmap != nullptr) {
-                DeleteObject(splash->bitmap);
-                splash->bitmap = nullptr;
-            }
+            splash->bitmap.Reset();
         }
         return 0;
     default:

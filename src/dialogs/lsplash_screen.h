@@ -2,6 +2,8 @@
 // picture. It closes itself after seven seconds, on a click, or when shown again.
 #pragma once
 
+#include "platform/handles.h"
+
 #include <windows.h>
 
 class LSplashScreen {
@@ -21,5 +23,5 @@ class LSplashScreen {
 
     HWND hwnd = nullptr;
     // The picture; it lives exactly as long as the window.
-    HBITMAP bitmap = nullptr;
+    CGdiObject<HBITMAP> bitmap;
 };

@@ -7,13 +7,14 @@
 class LTextEditDlg : public LDialog {
   public:
     // text: a caller-owned buffer of at least 260 bytes; title: the window caption.
-    LTextEditDlg(char* text, const char* title) : text(text), title(title) {}
+    LTextEditDlg(char* text, const char* title) : text_(text), title_(title) {}
 
     void InitDialog() override;
     // Always closes; copies the control's text into the buffer only when the user changed it,
     // so an untouched buffer keeps every byte.
     bool CmOk() override;
 
-    char* text;
-    const char* title;
+  private:
+    char* text_;
+    const char* title_;
 };

@@ -1,5 +1,6 @@
 #include "installer/folders.h"
 
+#include "platform/handles.h"
 #include "platform/lfile.h"
 #include "platform/settings.h"
 
@@ -31,23 +32,22 @@ EveryoneFullAccess::EveryoneFullAccess() {
     valid_ = SetSecurityDescriptorDacl(descriptor, TRUE, acl, FALSE) != FALSE;
 }
 
+bool GetProgramFilesDir(char* out, unsigned long limit) {
+    CKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
+                    KEY_QUERY_VALUE) == ERROR_SUCCESS &&
+           key.QueryText("ProgramFilesDir", out, limit);
+}
+
 void GetInstallProgramFilesPath(char* out) {
     lstrcpynA(out, "C:\\Quillmark", LFile::kPathSize);
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                      KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-        char programFiles[201] = "";
-        DWORD size = 200;
-        if (RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(programFiles), &size) == ERROR_SUCCESS) {
-            programFiles[size < 200 ? size : 200] = '\0';
-            lstrcpynA(out, programFiles, LFile::kPathSize);
-            CreateDirectoryA(out, nullptr);
-            LFile::FilePathCat(out, "Velmora");
-            CreateDirectoryA(out, nullptr);
-            LFile::FilePathCat(out, "Quillmark");
-        }
-        RegCloseKey(key);
+    char programFiles[201] = "";
+    if (GetProgramFilesDir(programFiles, 200)) {
+        lstrcpynA(out, programFiles, LFile::kPathSize);
+        CreateDirectoryA(out, nullptr);
+        LFile::FilePathCat(out, "Velmora");
+        CreateDirectoryA(out, nullptr);
+        LFile::FilePathCat(out, "Quillmark");
     }
     // Default security: the folder holding qmark.exe, the uninstaller and the help file keeps
     // what Program Files passes down, so only administrators can change what every user runs.
@@ -55,7 +55,10 @@ void GetInstallProgramFilesPath(char* out) {
 }
 
 void GetDataFolderPath(const char* name, char* out) {
-    GetSettingString("Folders", name != nullptr ? name : "DataFiles", "", out);
+    if (name == nullptr)
+        ReadSetting(setting::kDataFolder, out);
+    else
+        GetSettingString(setting::kFoldersSection, name, "", out);
     if (out[0] != '\0') return;
     GetInstallProgramFilesPath(out);
     if (name != nullptr) LFile::FilePathCat(out, name);
@@ -68,11 +71,11 @@ void CreateDataFolder(const char* programFolder, const char* name) {
     EveryoneFullAccess access;
     SECURITY_ATTRIBUTES attributes = {sizeof attributes, access.descriptor(), FALSE};
     g_createFolder(folder, access.valid() ? &attributes : nullptr);
-    SetSettingString("Folders", name, folder);
+    SetSettingString(setting::kFoldersSection, name, folder);
 }
 
 void DeleteDataFolder(const char* name, const char* programFolder) {
     char folder[LFile::kPathSize];
-    GetSettingString("Folders", name, "", folder);
+    GetSettingString(setting::kFoldersSection, name, "", folder);
     if (LFile::IsInsideFolder(folder, programFolder)) LFile::DeleteFolderAndFiles(folder);
 }

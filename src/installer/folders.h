@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+// The system's Program Files folder ("ProgramFilesDir") of at most limit bytes into out
+// (limit + 1 bytes); false when it is not recorded or longer.
+bool GetProgramFilesDir(char* out, unsigned long limit);
 // Writes the program folder ("<Program Files>\Velmora\Quillmark", or "C:\Quillmark" when the
 // system's Program Files folder is not known) into out (260 bytes) and makes sure it exists.
 // A folder created here gets default security (inherited from the folder above).

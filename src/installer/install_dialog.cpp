@@ -27,7 +27,7 @@ class WindowProgress : public ExtractProgress {
 } // namespace
 
 void ShowCorruptInstallMessage(HWND owner) {
-    MessageBoxA(owner,
+    ShowMessage(owner,
                 "Installation file corrupt.\n\nA checksum error was detected in your install "
                 "file, please redownload file and install again.",
                 "Install Error", MB_OK | MB_ICONWARNING);
@@ -40,15 +40,15 @@ void ShowUnwritableFileMessage(HWND owner, const char* path) {
                   "already installed were left as they were. Make sure there is room on the "
                   "disk and the file is not read-only or in use, then install again.",
                   path);
-    MessageBoxA(owner, text, "Install Error", MB_OK | MB_ICONWARNING);
+    ShowMessage(owner, text, "Install Error", MB_OK | MB_ICONWARNING);
 }
 
 bool LicenceTermsDialog::CmOk() {
-    return IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED;
+    return IsDlgButtonChecked(hwnd(), IDC_LICENCE_AGREE) == BST_CHECKED;
 }
 
 void LicenceTermsDialog::UpdateControls() {
-    EnableControl(IDOK, IsDlgButtonChecked(hwnd, IDC_LICENCE_AGREE) == BST_CHECKED);
+    EnableControl(IDOK, IsDlgButtonChecked(hwnd(), IDC_LICENCE_AGREE) == BST_CHECKED);
 }
 
 InstallDialog::InstallDialog(const char* title) : LProgressDialog(title) {
@@ -60,7 +60,7 @@ int InstallDialog::MainFunction() {
     SetText("Installing Quillmark", 0);
     SetText("Software Licence Terms", 1);
     LicenceTermsDialog terms;
-    if (!terms.Open(hwnd, "LicenceTermsDlg")) return false;
+    if (!terms.Open(hwnd(), "LicenceTermsDlg")) return false;
     CreateDefaultBookFolders(programFolder);
     if (PumpMessages()) return false;
     WindowProgress progress(*this);
@@ -69,10 +69,10 @@ int InstallDialog::MainFunction() {
     case ExtractResult::Done:
         break;
     case ExtractResult::Corrupt:
-        ShowCorruptInstallMessage(hwnd);
+        ShowCorruptInstallMessage(hwnd());
         return false;
     case ExtractResult::WriteFailed:
-        ShowUnwritableFileMessage(hwnd, failedFile);
+        ShowUnwritableFileMessage(hwnd(), failedFile);
         return false;
     case ExtractResult::Cancelled:
     case ExtractResult::Unreadable:
@@ -85,7 +85,7 @@ int InstallDialog::MainFunction() {
 bool InstallDialog::Finalize() {
     char failedFile[LFile::kPathSize] = "";
     if (FinalizeInstallation(programFolder, failedFile)) return true;
-    ShowUnwritableFileMessage(hwnd, failedFile);
+    ShowUnwritableFileMessage(hwnd(), failedFile);
     return false;
 }
 
@@ -102,7 +102,7 @@ int UninstallDialog::MainFunction() {
     if (!handedOver && StartUninstallerCopy(ownPath)) return true;
     if (PumpMessages()) return false;
     Sleep(250);
-    if (MessageBoxA(hwnd, "Are you sure you want to remove Quillmark from this computer?",
+    if (ShowMessage(hwnd(), "Are you sure you want to remove Quillmark from this computer?",
                     "Uninstall Quillmark", MB_YESNO | MB_ICONSTOP) == IDYES)
         RemoveInstallation(programFolder);
     if (handedOver) RemoveTemporaryUninstaller(ownPath);

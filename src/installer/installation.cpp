@@ -57,19 +57,17 @@ bool FinalizeInstallation(const char* programFolder, char* failedFile) {
 
 UninstallTurn::UninstallTurn(unsigned long waitMs)
     : mutex_(CreateMutexA(nullptr, FALSE, "Velmora.Quillmark.Uninstall")) {
-    if (mutex_ == nullptr) {
+    if (!mutex_.valid()) {
         held_ = true; // without the mutex the uninstaller works as it always did
         return;
     }
     // Messages are handled while waiting: the uninstaller that started this one holds its turn
     // until this one takes input (StartProgram waits for that).
-    held_ = WaitPumping(mutex_, waitMs, [] { return false; });
+    held_ = WaitPumping(mutex_.get(), waitMs, [] { return false; });
 }
 
 UninstallTurn::~UninstallTurn() {
-    if (mutex_ == nullptr) return;
-    if (held_) ReleaseMutex(mutex_);
-    CloseHandle(mutex_);
+    if (mutex_.valid() && held_) ReleaseMutex(mutex_.get());
 }
 
 bool TemporaryUninstallerPath(char* out) {
@@ -107,22 +105,14 @@ void RemoveInstallation(const char* programFolder) {
 
     for (const char* book : kDefaultBooks)
         DeleteDataFolder(book, programFolder);
-    DeleteDataFolder("DataFiles", programFolder);
-    DeleteDataFolder("ProgramFiles", programFolder);
+    DeleteDataFolder(setting::kDataFolder.name, programFolder);
+    DeleteDataFolder(setting::kProgramFolder.name, programFolder);
 
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                      KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-        char vendor[LFile::kPathSize] = "";
-        DWORD size = 243;
-        if (RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(vendor), &size) == ERROR_SUCCESS) {
-            vendor[size < 243 ? size : 243] = '\0';
-            LFile::FilePathCat(vendor, "Velmora");
-            RemoveDirectoryA(vendor);
-        }
-        RegCloseKey(key);
+    char vendor[LFile::kPathSize] = "";
+    if (GetProgramFilesDir(vendor, 243)) {
+        LFile::FilePathCat(vendor, "Velmora");
+        RemoveDirectoryA(vendor);
     }
-    SetSettingInt("Books", "Count", 0);
+    WriteSetting(setting::kBookCount, 0);
 }
 

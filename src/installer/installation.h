@@ -1,6 +1,8 @@
 // The steps of installing and removing Quillmark that need no window of their own.
 #pragma once
 
+#include "platform/handles.h"
+
 // The four default book folders below the program folder, recorded in "Folders".
 void CreateDefaultBookFolders(const char* programFolder);
 // After a good extraction: the uninstaller copy and the run-mode marks, then the shortcuts, the
@@ -25,7 +27,7 @@ class UninstallTurn {
     bool held() const { return held_; }
 
   private:
-    void* mutex_;
+    CHandle mutex_;
     bool held_ = false;
 };
 

@@ -20,16 +20,10 @@ const char kUninstallKey[] = "Uninstall\\Quillmark";
 
 // Reads a shell-folder value into out (260 bytes); out is unchanged when there is none.
 void ReadShellFolder(HKEY root, const char* name, char* out) {
-    HKEY key;
-    if (RegOpenKeyExA(root, kShellFolders, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
+    CKey key;
+    if (key.Open(root, kShellFolders, KEY_QUERY_VALUE) != ERROR_SUCCESS) return;
     char value[LFile::kPathSize];
-    DWORD size = sizeof value - 1;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-        ERROR_SUCCESS) {
-        value[size] = '\0';
-        lstrcpynA(out, value, LFile::kPathSize);
-    }
-    RegCloseKey(key);
+    if (key.QueryText(name, value, sizeof value - 1)) lstrcpynA(out, value, LFile::kPathSize);
 }
 
 void StartMenuShortcutPath(const char* group, const char* name, char* out) {
@@ -78,7 +72,7 @@ void GetDesktopShortcutPath(char* out) {
 }
 
 void CreateShortcut(const char* linkPath, const char* target) {
-    CoInitialize(nullptr);
+    ScopedCom com;
     IShellLinkA* link = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&link)))) {
@@ -92,7 +86,6 @@ void CreateShortcut(const char* linkPath, const char* target) {
         }
         link->Release();
     }
-    CoUninitialize();
 }
 
 bool AppendMagicToFile(const char* path, uint32_t value) {
@@ -108,14 +101,13 @@ bool AppendMagicToFile(const char* path, uint32_t value) {
 }
 
 uint32_t ReadFileMagic(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
+    CHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return 0;
     unsigned char bytes[4] = {};
     DWORD read = 0;
-    bool ok = SetFilePointer(file, -4, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
-              ReadFile(file, bytes, sizeof bytes, &read, nullptr) && read == sizeof bytes;
-    CloseHandle(file);
+    bool ok = SetFilePointer(file.get(), -4, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+              ReadFile(file.get(), bytes, sizeof bytes, &read, nullptr) && read == sizeof bytes;
     return ok ? ReadLittleEndian32(bytes) : 0;
 }
 

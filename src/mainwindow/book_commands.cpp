@@ -12,10 +12,6 @@
 
 namespace {
 
-void Inform(HWND owner, const char* text, const char* caption) {
-    MessageBoxA(owner, text, caption, MB_OK | MB_ICONINFORMATION);
-}
-
 enum class NameCheck { Usable, Empty, Cancelled, Taken, TooLong, NoFolder };
 
 // One try of the new local book's name: the entry box, then the checks, in the order the user
@@ -59,25 +55,28 @@ bool AskNewLocalBook(HWND owner, bool diary, char* folderOut) {
         case NameCheck::Cancelled:
             return false;
         case NameCheck::Empty:
-            Inform(owner, "The name must contain text.", "Name Invalid");
+            ShowMessage(owner, "The name must contain text.", "Name Invalid",
+                        MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::Taken:
-            Inform(owner,
-                   "The book cannot be created because another book with the same name already "
-                   "exists. Please try another name.",
-                   "Book Name Exists");
+            ShowMessage(
+                owner,
+                "The book cannot be created because another book with the same name already "
+                "exists. Please try another name.",
+                "Book Name Exists", MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::TooLong:
-            Inform(owner,
-                   "The book cannot be created because the path of its folder would be longer "
-                   "than 259 characters. Please try a shorter name.",
-                   "Name Invalid");
+            ShowMessage(owner,
+                        "The book cannot be created because the path of its folder would be longer "
+                        "than 259 characters. Please try a shorter name.",
+                        "Name Invalid", MB_OK | MB_ICONINFORMATION);
             break;
         case NameCheck::NoFolder:
-            Inform(owner,
-                   "The book cannot be created because its folder cannot be created. Please try "
-                   "another name.",
-                   "Name Invalid");
+            ShowMessage(
+                owner,
+                "The book cannot be created because its folder cannot be created. Please try "
+                "another name.",
+                "Name Invalid", MB_OK | MB_ICONINFORMATION);
             break;
         }
     }
@@ -89,10 +88,10 @@ bool AskSharedBookFolder(HWND owner, char* folderOut) {
     char bookName[LFile::kPathSize];
     BookNameFromFolder(folder, bookName);
     if (BookList::BookNameExists(bookName)) {
-        Inform(owner,
-               "The book cannot be created because another book with the same name already "
-               "exists. To replace the other book, delete it first then rename this book.",
-               "Book Name Exists");
+        ShowMessage(owner,
+                    "The book cannot be created because another book with the same name already "
+                    "exists. To replace the other book, delete it first then rename this book.",
+                    "Book Name Exists", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     lstrcpynA(folderOut, folder, LFile::kPathSize);
@@ -103,6 +102,6 @@ bool ConfirmRemoveBook(HWND owner, const char* name) {
     char question[LFile::kPathSize + 64];
     std::snprintf(question, sizeof question,
                   "Are you sure you want to remove the book \"%s\" from your list?", name);
-    return MessageBoxA(owner, question, "Confirm Remove Book", MB_OKCANCEL | MB_ICONQUESTION) ==
+    return ShowMessage(owner, question, "Confirm Remove Book", MB_OKCANCEL | MB_ICONQUESTION) ==
            IDOK;
 }

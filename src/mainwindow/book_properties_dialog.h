@@ -25,9 +25,8 @@ class BookPropertiesDialog : public LDialog {
     // space; a template that would stay as it is on disk is not written.
     void SaveBookProperties();
 
-    char folder[LFile::kPathSize];
-
   private:
+    char folder_[LFile::kPathSize];
     NoteEncoding templateEncoding = NoteEncoding::Ansi; // the shown template's
     std::wstring shownTemplate_;                        // the template box's text as loaded
 };

@@ -1,6 +1,6 @@
 #include "mainwindow/diary_properties_dialog.h"
 
-#include "mainwindow/diary_input.h"
+#include "mainwindow/properties_input.h"
 #include "notes/diary_files.h"
 #include "platform/lfile.h"
 #include "platform/setting_text.h"
@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kSection[] = "Settings";
 const int kHelpContext = 102;
 
 void FillHours(HWND box, int selected) {
@@ -22,16 +21,16 @@ void FillHours(HWND box, int selected) {
 
 void DiaryPropertiesDialog::InitDialog() {
     const DiarySettings settings = ReadDiarySettings();
-    CheckDlgButton(hwnd, IDC_DIARY_WEEK, settings.weekPerView ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hwnd, IDC_DIARY_DAY, settings.weekPerView ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(hwnd(), IDC_DIARY_WEEK, settings.weekPerView ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hwnd(), IDC_DIARY_DAY, settings.weekPerView ? BST_UNCHECKED : BST_CHECKED);
     ShowCount(settings.weekPerView);
-    FillHours(GetDlgItem(hwnd, IDC_DIARY_HOUR_FROM), settings.hourFrom);
-    FillHours(GetDlgItem(hwnd, IDC_DIARY_HOUR_TO), settings.hourTo);
+    FillHours(GetDlgItem(hwnd(), IDC_DIARY_HOUR_FROM), settings.hourFrom);
+    FillHours(GetDlgItem(hwnd(), IDC_DIARY_HOUR_TO), settings.hourTo);
 }
 
 void DiaryPropertiesDialog::Command(int id, int) {
     if ((id == IDC_DIARY_WEEK || id == IDC_DIARY_DAY) &&
-        IsDlgButtonChecked(hwnd, id) == BST_CHECKED)
+        IsDlgButtonChecked(hwnd(), id) == BST_CHECKED)
         ShowCount(id == IDC_DIARY_WEEK);
 }
 
@@ -40,47 +39,48 @@ void DiaryPropertiesDialog::CmHelp() {
 }
 
 bool DiaryPropertiesDialog::CmOk() {
-    const bool week = IsDlgButtonChecked(hwnd, IDC_DIARY_WEEK) == BST_CHECKED;
-    SetSettingBool(kSection, "WeekPerView", week);
+    const bool week = IsDlgButtonChecked(hwnd(), IDC_DIARY_WEEK) == BST_CHECKED;
+    WriteSetting(setting::kWeekPerView, week);
     char count[LFile::kPathSize];
     GetControlText(IDC_DIARY_COUNT, count);
     const int from = SelectedHour(IDC_DIARY_HOUR_FROM);
     const int to = SelectedHour(IDC_DIARY_HOUR_TO);
     switch (CheckDiaryInput(week, SettingTextToInt(count, 0), from, to)) {
     case DiaryInputProblem::TooManyWeeks:
-        MessageBoxA(hwnd, "Number of weeks must be less than or equal to 52.",
+        ShowMessage(hwnd(), "Number of weeks must be less than or equal to 52.",
                     "Invalid number of weeks", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::TooManyDays:
-        MessageBoxA(hwnd, "Number of days must be less than or equal to 365.",
+        ShowMessage(hwnd(), "Number of days must be less than or equal to 365.",
                     "Invalid number of days", MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::HoursOutOfOrder:
-        MessageBoxA(hwnd, "The end time must be later than the start time.", "Invalid input",
+        ShowMessage(hwnd(), "The end time must be later than the start time.", "Invalid input",
                     MB_OK | MB_ICONINFORMATION);
         return false;
     case DiaryInputProblem::None:
         break;
     }
-    SetSettingInt(kSection, "HourFrom", from);
-    SetSettingInt(kSection, "HourTo", to);
-    SetSettingString(kSection, week ? "NoOfWeeks" : "NoOfDays", count);
+    WriteSetting(setting::kHourFrom, from);
+    WriteSetting(setting::kHourTo, to);
+    // The count as typed: what the dialog shows next time.
+    const IntSetting& stored = week ? setting::kNoOfWeeks : setting::kNoOfDays;
+    SetSettingString(stored.section, stored.name, count);
     return true;
 }
 
 void DiaryPropertiesDialog::ShowCount(bool weekPerView) {
+    // While no count is stored, the largest count accepted is proposed.
+    const IntSetting& stored = weekPerView ? setting::kNoOfWeeks : setting::kNoOfDays;
     char count[LFile::kPathSize];
-    if (weekPerView)
-        GetSettingString(kSection, "NoOfWeeks", "52", count);
-    else
-        GetSettingString(kSection, "NoOfDays", "365", count);
-    SetDlgItemTextA(hwnd, IDC_DIARY_COUNT, count);
-    SetDlgItemTextA(hwnd, IDC_DIARY_COUNT_LABEL,
+    GetSettingString(stored.section, stored.name, weekPerView ? "52" : "365", count);
+    SetDlgItemTextA(hwnd(), IDC_DIARY_COUNT, count);
+    SetDlgItemTextA(hwnd(), IDC_DIARY_COUNT_LABEL,
                     weekPerView ? "No. of weeks from this week:" : "No. of days from today:");
 }
 
 int DiaryPropertiesDialog::SelectedHour(int id) {
-    HWND box = GetDlgItem(hwnd, id);
+    HWND box = GetDlgItem(hwnd(), id);
     int hour = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
     if (hour != CB_ERR) return hour;
     // The From box takes typed text: an hour item typed in full is that hour.

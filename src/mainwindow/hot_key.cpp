@@ -1,28 +1,27 @@
 #include "mainwindow/hot_key.h"
 
-#include "mainwindow/change_hot_key_dialog.h"
+#include "dialogs/key_value.h"
 #include "mainwindow/hot_key_text.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
 namespace {
 
-const char kSection[] = "Settings";
 const int kHotKeyId = 0;
 
 } // namespace
 
 HotKeySettings ReadHotKeySettings() {
     HotKeySettings settings;
-    settings.on = GetSettingBool(kSection, "HotKeyOn", false);
-    settings.modifiers = static_cast<unsigned>(GetSettingInt(kSection, "HotKeyModifier", 4));
-    settings.key = static_cast<unsigned>(GetSettingInt(kSection, "HotKey", VK_F8));
+    settings.on = ReadSetting(setting::kHotKeyOn);
+    settings.modifiers = static_cast<unsigned>(ReadSetting(setting::kHotKeyModifier));
+    settings.key = static_cast<unsigned>(ReadSetting(setting::kHotKey));
     return settings;
 }
 
 void WriteHotKey(unsigned key, unsigned modifiers) {
-    SetSettingInt(kSection, "HotKey", static_cast<int>(key));
-    SetSettingInt(kSection, "HotKeyModifier", static_cast<int>(modifiers));
+    WriteSetting(setting::kHotKey, static_cast<int>(key));
+    WriteSetting(setting::kHotKeyModifier, static_cast<int>(modifiers));
 }
 
 void HotKeyText(unsigned modifiers, unsigned key, char* out) {
@@ -40,20 +39,20 @@ void HotKeyOpen(LDialog& mainWindow) {
     HotKeyText(settings.modifiers, settings.key, keyText);
     char menuText[kHotKeyTextSize];
     FormatHotKeyMenuText(keyText, menuText);
-    ModifyMenuA(GetMenu(mainWindow.hwnd), IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND | MF_STRING,
+    ModifyMenuA(GetMenu(mainWindow.hwnd()), IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND | MF_STRING,
                 IDM_HOT_KEY_TOGGLE, menuText);
     mainWindow.CheckMenuCommand(IDM_HOT_KEY_TOGGLE, settings.on);
     mainWindow.EnableMenuCommand(IDM_HOT_KEY_CHANGE, settings.on);
     // A combination that another program holds simply does not work; nothing to tell.
-    if (settings.on) RegisterHotKey(mainWindow.hwnd, kHotKeyId, settings.modifiers, settings.key);
+    if (settings.on) RegisterHotKey(mainWindow.hwnd(), kHotKeyId, settings.modifiers, settings.key);
 }
 
 void HotKeyClose(LDialog& mainWindow) {
-    UnregisterHotKey(mainWindow.hwnd, kHotKeyId);
+    UnregisterHotKey(mainWindow.hwnd(), kHotKeyId);
 }
 
 void ToggleHotKey(LDialog& mainWindow) {
-    SetSettingBool(kSection, "HotKeyOn", !GetSettingBool(kSection, "HotKeyOn", false));
+    WriteSetting(setting::kHotKeyOn, !ReadSetting(setting::kHotKeyOn));
     HotKeyClose(mainWindow);
     HotKeyOpen(mainWindow);
 }
@@ -62,6 +61,25 @@ void ChangeHotKey(LDialog& mainWindow) {
     // The current hot key must not fire while the new one is being pressed.
     HotKeyClose(mainWindow);
     ChangeHotKeyDialog dialog;
-    dialog.Open(mainWindow.hwnd, MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY));
+    dialog.Open(mainWindow.hwnd(), MAKEINTRESOURCEA(IDD_CHANGE_HOT_KEY));
     HotKeyOpen(mainWindow);
+}
+
+bool ChangeHotKeyDialog::FilterMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) return false;
+    switch (wParam) {
+    case VK_RETURN: // neither closes the dialog nor becomes the hot key
+        return true;
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:   // a modifier alone does not end the capture
+    case VK_ESCAPE: // the dialog manager turns it into Cancel
+        return false;
+    default:
+        break;
+    }
+    const unsigned pressed = CurrentKeyValue(wParam);
+    WriteHotKey(keyvalue::KeyCode(pressed), keyvalue::HotKeyModifiers(pressed));
+    PostMessageA(hwnd(), WM_COMMAND, IDOK, 0);
+    return true;
 }

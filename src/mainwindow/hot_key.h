@@ -3,7 +3,7 @@
 // logon_start.h.
 #pragma once
 
-#include "dialogs/ldialog.h"
+#include "dialogs/lkey_dialog_box.h"
 
 struct HotKeySettings {
     bool on = false;        // "HotKeyOn"
@@ -30,3 +30,10 @@ void ToggleHotKey(LDialog& mainWindow);
 // Command 1008: lets the user press a new hot key in the Change Hot Key dialog (the main window
 // disabled meanwhile), then registers whatever is stored.
 void ChangeHotKey(LDialog& mainWindow);
+
+// The Change Hot Key dialog (template 3): the next key pressed, with the modifiers held, becomes
+// the hot key. Enter is ignored, modifiers alone are waited through, Escape cancels.
+class ChangeHotKeyDialog : public LKeyDialogBox {
+  public:
+    bool FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+};

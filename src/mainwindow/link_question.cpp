@@ -1,5 +1,6 @@
 #include "mainwindow/link_question.h"
 
+#include "dialogs/ldialog.h"
 #include "mainwindow/link_target.h"
 
 #include <shellapi.h>
@@ -13,7 +14,7 @@ void OpenNoteLink(HWND owner, const char* target) {
             std::string("This link is not a web page or a mail address. Opening it may start a "
                         "program on this computer:\n\n") +
             target + "\n\nOpen it only if you trust whoever wrote this note. Open the link?";
-        if (MessageBoxA(owner, question.c_str(), "Open Link",
+        if (ShowMessage(owner, question.c_str(), "Open Link",
                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
             return;
     }

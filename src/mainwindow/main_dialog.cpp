@@ -30,28 +30,26 @@ const COLORREF kStatusTextColour = RGB(255, 255, 255);
 } // namespace
 
 MainDialog::MainDialog(int argc, const char* const* argv)
-    : nameBrush(CreateSolidBrush(kNameBackground)),
+    : nameBrush_(CreateSolidBrush(kNameBackground)),
       logonStart_(argc > 1 && std::strcmp(argv[1], "/logon") == 0) {}
 
 MainDialog::~MainDialog() {
-    if (nameBrush != nullptr) DeleteObject(nameBrush);
     if (toolTips != nullptr && IsWindow(toolTips)) DestroyWindow(toolTips);
-    if (nameFont_ != nullptr) DeleteObject(nameFont_);
 }
 
 void MainDialog::InitDialog() {
-    splash.Show(hwnd, MAKEINTRESOURCEA(IDB_SPLASH));
+    splash.Show(hwnd(), MAKEINTRESOURCEA(IDB_SPLASH));
     SetWindowIcons();
-    AddTrayIcon(hwnd);
+    AddTrayIcon(hwnd());
     RestorePlacement();
     LayoutControls();
     SetUpNoteList();
     SetNameFont();
     InitFolderList();
-    SetTimer(hwnd, kStatusTimer, kFirstStatusMs, nullptr);
+    SetTimer(hwnd(), kStatusTimer, kFirstStatusMs, nullptr);
     HotKeyOpen(*this);
     AddToolTips();
-    if (logonStart_) PostMessageA(hwnd, WM_COMMAND, IDM_CLOSE, 0);
+    if (logonStart_) PostMessageA(hwnd(), WM_COMMAND, IDM_CLOSE, 0);
     RefreshEditCommands();
 }
 
@@ -59,7 +57,7 @@ void MainDialog::DestroyDialog() {
     SaveForGood();
     HotKeyClose(*this);
     UpdateLogonStart();
-    RemoveTrayIcon(hwnd);
+    RemoveTrayIcon(hwnd());
 }
 
 void MainDialog::SetWindowIcons() {
@@ -71,25 +69,24 @@ void MainDialog::SetWindowIcons() {
         HANDLE image = LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                   icon.size, icon.size, 0);
         LRESULT previous =
-            SendMessageA(hwnd, WM_SETICON, icon.which, reinterpret_cast<LPARAM>(image));
+            SendMessageA(hwnd(), WM_SETICON, icon.which, reinterpret_cast<LPARAM>(image));
         if (previous != 0) DestroyIcon(reinterpret_cast<HICON>(previous));
     }
 }
 
 void MainDialog::RestorePlacement() {
-    mainlayout::WindowPlace stored = {GetSettingInt(kSettings, "WindowX", 50),
-                                      GetSettingInt(kSettings, "WindowY", 50),
-                                      GetSettingInt(kSettings, "WindowWidth", 532),
-                                      GetSettingInt(kSettings, "WindowHeight", 307)};
+    mainlayout::WindowPlace stored = {
+        ReadSetting(setting::kWindowX), ReadSetting(setting::kWindowY),
+        ReadSetting(setting::kWindowWidth), ReadSetting(setting::kWindowHeight)};
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     mainlayout::WindowPlace place =
         mainlayout::ClampToDesktop(stored, desktop.right, desktop.bottom);
-    MoveWindow(hwnd, place.x, place.y, place.width, place.height, TRUE);
+    MoveWindow(hwnd(), place.x, place.y, place.width, place.height, TRUE);
 }
 
 void MainDialog::SetUpNoteList() {
-    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                         LVS_EX_FULLROWSELECT);
     const char* const titles[] = {"", nullptr};
     const int percentages[] = {100};
@@ -97,12 +94,12 @@ void MainDialog::SetUpNoteList() {
 }
 
 void MainDialog::SetNameFont() {
-    nameFont_ =
-        CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, nullptr);
-    if (nameFont_ != nullptr)
-        SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_),
-                            FALSE);
+    nameFont_.Reset(CreateFontA(17, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                FF_MODERN | DEFAULT_PITCH, nullptr));
+    if (nameFont_.get() != nullptr)
+        SendDlgItemMessageA(hwnd(), IDC_NOTE_NAME, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(nameFont_.get()), FALSE);
 }
 
 void MainDialog::AddToolTips() {
@@ -117,7 +114,7 @@ void MainDialog::AddToolTips() {
 
 void MainDialog::LayoutControls() {
     RECT client;
-    GetClientRect(hwnd, &client);
+    GetClientRect(hwnd(), &client);
     mainlayout::Layout layout =
         mainlayout::ComputeLayout(client.right, client.bottom, MapDialogHeight(10));
     for (const mainlayout::ControlPlace& place : layout.controls)
@@ -129,7 +126,7 @@ void MainDialog::LayoutControls() {
 // narrows once the list is longer than it is high.
 void MainDialog::FitNoteColumn() {
     RECT list;
-    GetClientRect(GetDlgItem(hwnd, IDC_NOTE_LIST), &list);
+    GetClientRect(GetDlgItem(hwnd(), IDC_NOTE_LIST), &list);
     LVSetColumnWidth(IDC_NOTE_LIST, 0, list.right - 1);
 }
 
@@ -138,25 +135,25 @@ void MainDialog::FitNoteColumn() {
 // one it comes back to and the one the next start should open with.
 void MainDialog::StoreWindowRect(bool position) {
     RECT rect;
-    if (IsIconic(hwnd) || IsZoomed(hwnd) || !GetWindowRect(hwnd, &rect)) return;
+    if (IsIconic(hwnd()) || IsZoomed(hwnd()) || !GetWindowRect(hwnd(), &rect)) return;
     if (position) {
-        SetSettingInt(kSettings, "WindowX", rect.left);
-        SetSettingInt(kSettings, "WindowY", rect.top);
+        WriteSetting(setting::kWindowX, rect.left);
+        WriteSetting(setting::kWindowY, rect.top);
     } else {
-        SetSettingInt(kSettings, "WindowWidth", rect.right - rect.left);
-        SetSettingInt(kSettings, "WindowHeight", rect.bottom - rect.top);
+        WriteSetting(setting::kWindowWidth, rect.right - rect.left);
+        WriteSetting(setting::kWindowHeight, rect.bottom - rect.top);
     }
 }
 
 void MainDialog::StartSaveTimer() {
-    SetTimer(hwnd, kSaveTimer, kSaveDelayMs, nullptr);
+    SetTimer(hwnd(), kSaveTimer, kSaveDelayMs, nullptr);
 }
 
 void MainDialog::OnTimer(UINT_PTR id) {
-    KillTimer(hwnd, id);
+    KillTimer(hwnd(), id);
     if (id == kStatusTimer) {
-        SetDlgItemTextA(hwnd, IDC_STATUS_LINK, statustexts::NextStatusText(&statusIndex));
-        SetTimer(hwnd, kStatusTimer, kStatusMs, nullptr);
+        SetDlgItemTextA(hwnd(), IDC_STATUS_LINK, statustexts::NextStatusText(&statusIndex));
+        SetTimer(hwnd(), kStatusTimer, kStatusMs, nullptr);
     } else if (id == kSaveTimer) {
         SaveData();
     }
@@ -170,27 +167,27 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         StoreWindowRect(false);
         LayoutControls();
-        InvalidateRect(hwnd, nullptr, FALSE);
+        InvalidateRect(hwnd(), nullptr, FALSE);
         return TRUE;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
     case WM_CONTEXTMENU:
-        if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd, IDC_NOTE_LIST))
+        if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd(), IDC_NOTE_LIST))
             TrackContextMenu(IDR_NOTE_LIST_MENU);
-        else if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd, IDC_STATUS_LINK))
+        else if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd(), IDC_STATUS_LINK))
             TrackContextMenu(IDR_WEB_LINKS_MENU);
         break;
     case WM_TIMER:
         OnTimer(wParam);
         return TRUE;
     case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd, IDC_NOTE_NAME)) break;
+        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd(), IDC_NOTE_NAME)) break;
         SetBkColor(reinterpret_cast<HDC>(wParam), kNameBackground);
         SetBkMode(reinterpret_cast<HDC>(wParam), OPAQUE);
         SetTextColor(reinterpret_cast<HDC>(wParam), kNameTextColour);
-        return reinterpret_cast<INT_PTR>(nameBrush);
+        return reinterpret_cast<INT_PTR>(nameBrush_.get());
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd, IDC_STATUS_LINK)) break;
+        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(hwnd(), IDC_STATUS_LINK)) break;
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         SetBkColor(reinterpret_cast<HDC>(wParam), kStatusBackground);
         SetTextColor(reinterpret_cast<HDC>(wParam), kStatusTextColour);
@@ -202,10 +199,10 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         CmOpen();
         return TRUE;
     case kTrayCallbackMessage:
-        TrayIconCallback(hwnd, lParam);
+        TrayIconCallback(hwnd(), lParam);
         return TRUE;
     default:
-        if (RestoreTrayIconOnTaskbarCreated(hwnd, message)) return TRUE;
+        if (RestoreTrayIconOnTaskbarCreated(hwnd(), message)) return TRUE;
         break;
     }
     return LKeyDialogBox::DialogProc(message, wParam, lParam);
@@ -246,5 +243,5 @@ void MainDialog::OpenClickedLink(long first, long last) {
     std::string text(2 * static_cast<size_t>(last - first) + 1, '\0');
     TEXTRANGEA textRange = {range, &text[0]};
     SendMessageA(NoteText(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&textRange));
-    OpenNoteLink(hwnd, text.c_str());
+    OpenNoteLink(hwnd(), text.c_str());
 }

@@ -17,6 +17,7 @@
 #include "mainwindow/find_state.h"
 #include "notes/note_files.h"
 #include "notes/open_note.h"
+#include "platform/handles.h"
 #include "platform/lfile.h"
 
 #include <string>
@@ -91,19 +92,20 @@ class MainDialog : public LKeyDialogBox {
     // when there is none.
     bool FindWord(long start, bool forward);
 
+  private:
+    // Tests look at the window's state through tests/mainwindow/main_dialog_probe.h.
+    friend class MainDialogProbe;
+
     // The window's state, shared with the dialogs that the window opens.
     FindState findState;
-    int statusIndex = 0;                      // the next status text to show
-    HBRUSH nameBrush = nullptr;               // background of the note name field
+    int statusIndex = 0; // the next status text to show
     DiskNoteStore noteStore;
     OpenNote openNote{noteStore, EditorWriter()};
     LSplashScreen splash;
     HWND toolTips = nullptr;
     bool readOnly = false; // the current book is read-only
 
-  private:
-    // The section of the window's own settings; the window's two timers.
-    static constexpr const char* kSettings = "Settings";
+    // The window's two timers.
     static constexpr UINT_PTR kStatusTimer = 1;
     static constexpr UINT_PTR kSaveTimer = 2;
     static constexpr const char* kNoteTextTip = "Type note here.";
@@ -147,9 +149,6 @@ class MainDialog : public LKeyDialogBox {
     NoteTextWriter EditorWriter() {
         return [this](void* file) { return StreamOut(file); };
     }
-    // The owner of the window's messages: none while the window is being destroyed, so that the
-    // message stands on its own.
-    HWND MessageOwner() { return IsWindowVisible(hwnd) ? hwnd : nullptr; }
     // Opens path (name: its note name; fileName: see NoteFileNameAt) in the editor pane.
     void OpenNoteFile(const char* path, const char* name, const std::wstring& fileName);
     void ShowSaveOutcome(const SaveOutcome& outcome, bool leaving);
@@ -195,8 +194,9 @@ class MainDialog : public LKeyDialogBox {
     enum class EditorState { Unset, Editable, ReadOnly };
     EditorState editorState_ = EditorState::Unset; // what the editor was last told
 
+    CGdiObject<HBRUSH> nameBrush_; // background of the note name field
     bool logonStart_ = false;
-    HFONT nameFont_ = nullptr;
+    CGdiObject<HFONT> nameFont_;
     // A save is running (its messages run loops of their own, in which the timer fires too).
     bool saving_ = false;
     // The window itself is writing the name field: its change is not the user's.

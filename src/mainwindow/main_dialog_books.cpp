@@ -43,12 +43,12 @@ void SortDescending(std::vector<NoteFile>& names) {
 } // namespace
 
 void MainDialog::InitFolderList() {
-    HWND books = GetDlgItem(hwnd, IDC_BOOK_LIST);
+    HWND books = GetDlgItem(hwnd(), IDC_BOOK_LIST);
     SendMessageA(books, CB_RESETCONTENT, 0, 0);
     if (BookList::Count() == 0) {
         BookList::WriteDefaultBooks();
-        int answer = MessageBoxA(
-            hwnd,
+        int answer = ShowMessage(
+            hwnd(),
             "Do you want to create a diary as one of the Quillmark Books?\r\n\r\n"
             "If in doubt click Yes now to create a diary. You can remove it later if you "
             "do not need it.",
@@ -77,9 +77,9 @@ void MainDialog::InitFolderList() {
 
 void MainDialog::GetCurrentBookFolder(char* folder) {
     folder[0] = '\0';
-    LRESULT selected = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
+    LRESULT selected = SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) return;
-    LRESULT index = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETITEMDATA, selected, 0);
+    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETITEMDATA, selected, 0);
     BookList::GetFolder(static_cast<int>(index), folder);
 }
 
@@ -90,7 +90,7 @@ void MainDialog::RefreshReadOnly() {
 }
 
 void MainDialog::InitItemsList() {
-    HWND list = GetDlgItem(hwnd, IDC_NOTE_LIST);
+    HWND list = GetDlgItem(hwnd(), IDC_NOTE_LIST);
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     // The open note is saved (a pending rename too) while the list still shows its book. One
@@ -123,7 +123,7 @@ void MainDialog::InitItemsList() {
     BookList::SetCurrent(book);
 
     char note[LFile::kPathSize];
-    GetSettingString(kSettings, "CurrentNote", "", note);
+    ReadSetting(setting::kCurrentNote, note);
     LVFINDINFOA find = {};
     find.flags = LVFI_STRING;
     find.psz = note;
@@ -136,7 +136,7 @@ void MainDialog::InitItemsList() {
 }
 
 int MainDialog::FirstSelectedNote() {
-    return static_cast<int>(SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETNEXTITEM,
+    return static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETNEXTITEM,
                                                 static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
@@ -146,7 +146,7 @@ void MainDialog::NoteNameAt(int index, char* name) {
     item.iSubItem = 0;
     item.pszText = name;
     item.cchTextMax = LFile::kPathSize;
-    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMTEXTA, index,
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMTEXTA, index,
                         reinterpret_cast<LPARAM>(&item));
 }
 
@@ -154,7 +154,7 @@ std::wstring MainDialog::NoteFileNameAt(int index) {
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = index;
-    if (!SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMA, 0,
+    if (!SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMA, 0,
                              reinterpret_cast<LPARAM>(&item)) ||
         item.lParam <= 0 || static_cast<size_t>(item.lParam) > unspellableNames_.size())
         return std::wstring();
@@ -167,7 +167,7 @@ std::vector<std::string> MainDialog::NoteNames(bool selectedOnly,
     const UINT which = selectedOnly ? LVNI_SELECTED : LVNI_ALL;
     int index = -1;
     while ((index = static_cast<int>(
-                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETNEXTITEM, index, which))) >= 0) {
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETNEXTITEM, index, which))) >= 0) {
         char name[LFile::kPathSize];
         NoteNameAt(index, name);
         names.emplace_back(name);
@@ -196,7 +196,7 @@ void MainDialog::CmNoteNew() {
     // A note whose path would be cut would be saved under another name than the one listed.
     char path[LFile::kPathSize];
     if (!BuildNotePath(folder, name, path)) {
-        MessageBoxA(hwnd,
+        ShowMessage(hwnd(),
                     "The note cannot be created because the path of the book's folder is too "
                     "long for a note file.",
                     "New Note", MB_OK | MB_ICONINFORMATION);
@@ -206,11 +206,11 @@ void MainDialog::CmNoteNew() {
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = 0x7FFFFFFF;
     item.pszText = name;
-    LRESULT index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
+    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
                                         reinterpret_cast<LPARAM>(&item));
     LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
-    SetFocus(GetDlgItem(hwnd, IDC_NOTE_NAME));
-    SendDlgItemMessageA(hwnd, IDC_NOTE_NAME, EM_SETSEL, 0, -1);
+    SetFocus(GetDlgItem(hwnd(), IDC_NOTE_NAME));
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_NAME, EM_SETSEL, 0, -1);
     char templatePath[LFile::kPathSize];
     lstrcpynA(templatePath, folder, sizeof templatePath);
     LFile::FilePathCat(templatePath, kTemplateFile);
@@ -223,15 +223,15 @@ void MainDialog::CmNoteNew() {
 
 void MainDialog::CmNoteDelete() {
     if (readOnly) {
-        MessageBoxA(hwnd, "You cannot delete this note because this book is read only!",
+        ShowMessage(hwnd(), "You cannot delete this note because this book is read only!",
                     "Read Only", MB_OK | MB_ICONINFORMATION);
         return;
     }
     std::vector<std::wstring> fileNames;
     const std::vector<std::string> selected = NoteNames(true, &fileNames);
     if (!CanDeleteNotes(selected, fileNames)) return;
-    if (MessageBoxA(hwnd, "Are you sure you want to delete the selected note(s)?", "Confirm Delete",
-                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (ShowMessage(hwnd(), "Are you sure you want to delete the selected note(s)?",
+                    "Confirm Delete", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
@@ -257,14 +257,14 @@ bool MainDialog::CanDeleteNotes(const std::vector<std::string>& names,
                   "language settings of this computer cannot show (\"?\" stands for "
                   "each).\r\n\r\nNo note was deleted.",
                   names[i].c_str());
-        MessageBoxA(hwnd, message, "Delete Note", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), message, "Delete Note", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     return true;
 }
 
 void MainDialog::CmNotePrint() {
-    if (MessageBoxA(hwnd, "Print the selected note(s)?", "Confirm Print",
+    if (ShowMessage(hwnd(), "Print the selected note(s)?", "Confirm Print",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     SaveData(); // the printout holds what the screen shows
@@ -276,9 +276,9 @@ void MainDialog::CmNotePrint() {
         char path[LFile::kPathSize];
         BuildNotePath(folder, names[i].c_str(), path);
         if (fileNames[i].empty())
-            ShellExecuteA(hwnd, "print", path, nullptr, nullptr, SW_HIDE);
+            ShellExecuteA(hwnd(), "print", path, nullptr, nullptr, SW_HIDE);
         else // a name the ANSI code page cannot spell is handed over as it is
-            ShellExecuteW(hwnd, L"print", WideNotePath(path, fileNames[i]).c_str(), nullptr,
+            ShellExecuteW(hwnd(), L"print", WideNotePath(path, fileNames[i]).c_str(), nullptr,
                           nullptr, SW_HIDE);
     }
 }

@@ -6,16 +6,11 @@
 #include "mainwindow/hot_key.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/tray_icon.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
 #include <richedit.h>
-
-namespace {
-
-const char kHelpFile[] = "qmark.hlp";
-
-} // namespace
 
 bool MainDialog::CmOk() {
     return false;
@@ -27,7 +22,7 @@ bool MainDialog::CmCancel() {
 }
 
 void MainDialog::CmHelp() {
-    WinHelpA(hwnd, kHelpFile, HELP_CONTENTS, 0);
+    WinHelpA(hwnd(), kHelpFile, HELP_CONTENTS, 0);
 }
 
 void MainDialog::Command(int id, int notifyCode) {
@@ -60,7 +55,7 @@ void MainDialog::Command(int id, int notifyCode) {
     case IDM_BOOK_EXPLORE: {
         char folder[LFile::kPathSize];
         GetCurrentBookFolder(folder);
-        ShellExecuteA(hwnd, "explore", folder, nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteA(hwnd(), "explore", folder, nullptr, nullptr, SW_SHOWNORMAL);
         break;
     }
     case IDM_CLOSE:
@@ -132,29 +127,29 @@ void MainDialog::Command(int id, int notifyCode) {
         ChangeHotKey(*this);
         break;
     default:
-        if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd, address);
+        if (const char* address = statustexts::WebLinkAddress(id)) OpenWebLink(hwnd(), address);
         break;
     }
 }
 
 void MainDialog::CmClose() {
-    if (GetSettingBool(kSettings, "HotKeyOn", false))
-        ShowWindow(hwnd, SW_HIDE);
+    if (ReadSetting(setting::kHotKeyOn))
+        ShowWindow(hwnd(), SW_HIDE);
     else
-        DestroyWindow(hwnd);
+        DestroyWindow(hwnd());
 }
 
 void MainDialog::CmExit() {
-    DestroyWindow(hwnd);
+    DestroyWindow(hwnd());
 }
 
 void MainDialog::CmOpen() {
-    OpenMainWindow(hwnd);
+    OpenMainWindow(hwnd());
 }
 
 void MainDialog::CmHelpAbout() {
     LDialog about;
-    about.Open(hwnd, "AboutDlg");
+    about.Open(hwnd(), "AboutDlg");
 }
 
 void MainDialog::OpenWebLink(HWND owner, const char* address) {
@@ -177,9 +172,9 @@ void MainDialog::RefreshEditCommands() {
 // Shows the first popup of a menu resource at the mouse cursor; the chosen item comes back as a
 // command. The note menus gray what the main menu grays.
 void MainDialog::TrackContextMenu(int menuId) {
-    HMENU menu = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId));
-    if (menu == nullptr) return;
-    HMENU popup = GetSubMenu(menu, 0);
+    CMenu menu(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId)));
+    if (menu.get() == nullptr) return;
+    HMENU popup = GetSubMenu(menu.get(), 0);
     auto enable = [popup](int id, bool on) {
         EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
@@ -195,6 +190,5 @@ void MainDialog::TrackContextMenu(int menuId) {
     }
     POINT at = {0, 0};
     GetCursorPos(&at);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
-    DestroyMenu(menu);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
 }

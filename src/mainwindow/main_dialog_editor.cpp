@@ -60,7 +60,7 @@ DWORD CALLBACK EditStreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count
 } // namespace
 
 HWND MainDialog::NoteText() {
-    return GetDlgItem(hwnd, IDC_NOTE_TEXT);
+    return GetDlgItem(hwnd(), IDC_NOTE_TEXT);
 }
 
 // Replaces the editor with a fresh control of the same kind, place, font and state. Wine's rich
@@ -70,7 +70,7 @@ HWND MainDialog::RenewNoteText() {
     HWND old = NoteText();
     RECT place;
     GetWindowRect(old, &place);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
     char kind[64];
     GetClassNameA(old, kind, sizeof kind);
     // The editor hides its scroll bar, clearing the style bit, while the text fits: the new one
@@ -78,7 +78,7 @@ HWND MainDialog::RenewNoteText() {
     HWND fresh = CreateWindowExA(
         static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), kind, "",
         static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) | WS_VSCROLL, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, hwnd,
+        place.right - place.left, place.bottom - place.top, hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NOTE_TEXT)), ProgramInstance(), nullptr);
     if (fresh == nullptr) return old; // the old control stays and empties the slow way
     SendMessageA(fresh, WM_SETFONT, SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
@@ -87,7 +87,7 @@ HWND MainDialog::RenewNoteText() {
     if (toolTips != nullptr) {
         TOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.hwnd = hwnd;
+        tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(old);
         SendMessageA(toolTips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -147,7 +147,7 @@ bool MainDialog::StreamOut(void* file) {
 void MainDialog::ItemSelectionChanged() {
     const int selected = FirstSelectedNote();
     // A click on the empty part of the list selects nothing: the open note stays open.
-    if (selected < 0 && SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0) > 0)
+    if (selected < 0 && SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0) > 0)
         return;
     char name[LFile::kPathSize] = "";
     char path[LFile::kPathSize] = "";
@@ -168,7 +168,7 @@ void MainDialog::ItemSelectionChanged() {
         SelectOpenNote();
         return;
     }
-    if (selected >= 0) SetSettingString(kSettings, "CurrentNote", name);
+    if (selected >= 0) WriteSetting(setting::kCurrentNote, name);
     OpenNoteFile(path, name, fileName);
 }
 
@@ -184,7 +184,7 @@ void MainDialog::OpenNoteFile(const char* path, const char* name, const std::wst
 // Shows the open note's name; the window's own change of the field is not an edit.
 void MainDialog::ShowNoteName(const char* name) {
     showingName_ = true;
-    SetDlgItemTextA(hwnd, IDC_NOTE_NAME, name);
+    SetDlgItemTextA(hwnd(), IDC_NOTE_NAME, name);
     showingName_ = false;
 }
 
@@ -226,7 +226,7 @@ void MainDialog::ShowSaveOutcome(const SaveOutcome& outcome, bool leaving) {
                       "Their text is kept in \"%s\". Your text is saved beside it as the note "
                       "\"%s\".",
                       theirs, theirs, ours);
-        MessageBoxA(MessageOwner(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), message, "Note Changed", MB_OK | MB_ICONINFORMATION);
         break;
     }
     default:
@@ -244,19 +244,19 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
             find.flags = LVFI_STRING;
             find.psz = oldName;
             LRESULT item =
-                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
                                     reinterpret_cast<LPARAM>(&find));
             if (item >= 0) {
                 LVITEMA text = {};
                 text.pszText = const_cast<char*>(rename.name);
-                SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
                                     reinterpret_cast<LPARAM>(&text));
             }
-            SetSettingString(kSettings, "CurrentNote", rename.name);
+            WriteSetting(setting::kCurrentNote, rename.name);
         }
     } else if (rename.result == RenameResult::NameExists) {
         ShowNoteName(oldName);
-        MessageBoxA(MessageOwner(),
+        ShowMessage(hwnd(),
                     "The item cannot be renamed because another item with the same name already "
                     "exists. To replace the other item, delete it first then rename this file.",
                     "File Exists", MB_OK | MB_ICONINFORMATION);
@@ -267,7 +267,7 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
                       "The note cannot be renamed to \"%s\": the file system does not accept "
                       "that name.\r\n\r\nThe note keeps its name \"%s\".",
                       rename.name, oldName);
-        MessageBoxA(MessageOwner(), message, "Rename Note", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), message, "Rename Note", MB_OK | MB_ICONINFORMATION);
     }
 }
 
@@ -302,7 +302,7 @@ void MainDialog::WarnAboutOpenNote(const char* format, const char* detail, const
     LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
     char message[2 * LFile::kPathSize + 400];
     std::snprintf(message, sizeof message, format, name, detail);
-    MessageBoxA(MessageOwner(), message, caption, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(hwnd(), message, caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool MainDialog::CanPrintNote() const {

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool IsHeld(int virtualKey) {
-    return GetKeyState(virtualKey) < 0;
-}
-
 // The note text as the editor counts its characters (a paragraph break is one "\r").
 std::string EditorChars(HWND editor) {
     GETTEXTLENGTHEX length = {GTL_DEFAULT, CP_ACP};
@@ -79,12 +75,13 @@ bool MainDialog::FilterMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
     }
     // A shortcut does what its menu item does.
-    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
     return true;
 }
 
 void MainDialog::CmNextNote() {
-    int count = static_cast<int>(SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0));
+    int count =
+        static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMCOUNT, 0, 0));
     LVSetSelection(IDC_NOTE_LIST, notekeys::NextNoteIndex(FirstSelectedNote(), count));
 }
 
@@ -93,7 +90,7 @@ void MainDialog::CmPreviousNote() {
 }
 
 void MainDialog::FocusControl(int id) {
-    SetFocus(GetDlgItem(hwnd, id));
+    SetFocus(GetDlgItem(hwnd(), id));
 }
 
 void MainDialog::HideNoteTextSelection() {

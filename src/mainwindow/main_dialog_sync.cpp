@@ -40,26 +40,26 @@ void MainDialog::SelectOpenNote() {
     LVFINDINFOA find = {};
     find.flags = LVFI_STRING;
     find.psz = name;
-    LRESULT index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_FINDITEMA,
+    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_FINDITEMA,
                                         static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
     if (index < 0) { // a note never saved yet has no file to be listed by
         LVITEMA item = {};
         item.mask = LVIF_TEXT;
         item.iItem = 0x7FFFFFFF;
         item.pszText = name;
-        index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
+        index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
                                     reinterpret_cast<LPARAM>(&item));
     }
     if (index < 0) return;
     LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
-    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
-    SetSettingString(kSettings, "CurrentNote", name);
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
+    WriteSetting(setting::kCurrentNote, name);
 }
 
 bool MainDialog::SelectOpenNoteBook() {
     char folder[LFile::kPathSize];
     openNote.GetFolder(folder);
-    HWND books = GetDlgItem(hwnd, IDC_BOOK_LIST);
+    HWND books = GetDlgItem(hwnd(), IDC_BOOK_LIST);
     const LRESULT count = SendMessageA(books, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         char bookFolder[LFile::kPathSize];
@@ -84,15 +84,15 @@ void MainDialog::ShowConflictCopy(const char* theirs, const char* ours) {
     item.mask = LVIF_TEXT;
     item.iItem = 0x7FFFFFFF;
     item.pszText = const_cast<char*>(ours);
-    LRESULT index = SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
+    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
                                         reinterpret_cast<LPARAM>(&item));
     const int selected = FirstSelectedNote();
     char selectedName[LFile::kPathSize] = "";
     if (selected >= 0) NoteNameAt(selected, selectedName);
     if (index < 0 || lstrcmpiA(selectedName, theirs) != 0) return;
     LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
-    SendDlgItemMessageA(hwnd, IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
-    SetSettingString(kSettings, "CurrentNote", ours);
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
+    WriteSetting(setting::kCurrentNote, ours);
 }
 
 void MainDialog::ShowFileAfresh() {

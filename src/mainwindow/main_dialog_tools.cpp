@@ -3,11 +3,10 @@
 #include "mainwindow/main_dialog.h"
 
 #include "mainwindow/book_commands.h"
-#include "mainwindow/book_print_progress.h"
 #include "mainwindow/book_properties_dialog.h"
 #include "mainwindow/diary_properties_dialog.h"
 #include "mainwindow/find_dialog.h"
-#include "mainwindow/note_search_progress.h"
+#include "mainwindow/print_book_dialog.h"
 #include "notes/book_list.h"
 #include "notes/diary_files.h"
 #include "resources/resource.h"
@@ -20,7 +19,7 @@
 
 bool MainDialog::AskDiaryProperties() {
     DiaryPropertiesDialog dialog;
-    return dialog.Open(hwnd, MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES));
+    return dialog.Open(hwnd(), MAKEINTRESOURCEA(IDD_DIARY_PROPERTIES));
 }
 
 void MainDialog::CmDiaryNewEntries(const char* folder) {
@@ -29,7 +28,7 @@ void MainDialog::CmDiaryNewEntries(const char* folder) {
 
 void MainDialog::CmBookNewLocal(bool diary) {
     char folder[LFile::kPathSize];
-    if (!AskNewLocalBook(hwnd, diary, folder)) return;
+    if (!AskNewLocalBook(hwnd(), diary, folder)) return;
     BookList::AddBook(folder, diary);
     InitFolderList();
     if (diary) CmDiaryNewEntries(folder);
@@ -37,7 +36,7 @@ void MainDialog::CmBookNewLocal(bool diary) {
 
 void MainDialog::CmBookNew() {
     char folder[LFile::kPathSize];
-    if (!AskSharedBookFolder(hwnd, folder)) return;
+    if (!AskSharedBookFolder(hwnd(), folder)) return;
     BookList::AddBook(folder, false);
     InitFolderList();
 }
@@ -45,13 +44,13 @@ void MainDialog::CmBookNew() {
 void MainDialog::CmBookRemove() {
     char name[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, name);
-    if (!ConfirmRemoveBook(hwnd, name)) return;
+    if (!ConfirmRemoveBook(hwnd(), name)) return;
     // The book of a note whose edits could not be saved stays, so that the note stays open.
     if (!SaveData(true)) return;
-    LRESULT selected = SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
+    LRESULT selected = SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETCURSEL, 0, 0);
     if (selected < 0) return;
-    int index = static_cast<int>(
-        SendDlgItemMessageA(hwnd, IDC_BOOK_LIST, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+    int index = static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_BOOK_LIST, CB_GETITEMDATA,
+                                                     static_cast<WPARAM>(selected), 0));
     BookList::RemoveBook(index);
     InitFolderList();
 }
@@ -60,7 +59,7 @@ void MainDialog::CmBookProperties() {
     char folder[LFile::kPathSize];
     GetCurrentBookFolder(folder);
     BookPropertiesDialog dialog(folder);
-    if (dialog.Open(hwnd, MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES))) RefreshReadOnly();
+    if (dialog.Open(hwnd(), MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES))) RefreshReadOnly();
 }
 
 void MainDialog::CmBookPrint() {
@@ -69,7 +68,7 @@ void MainDialog::CmBookPrint() {
     SaveData(); // the printout holds what the screen shows
     std::vector<std::wstring> fileNames;
     const std::vector<std::string> names = NoteNames(false, &fileNames);
-    RunBookPrint(hwnd, folder, names, fileNames);
+    RunBookPrint(hwnd(), folder, names, fileNames);
 }
 
 // Scans the note files from findState.findNoteIndex on under the "Finding" window and opens the
@@ -80,14 +79,14 @@ bool MainDialog::OpenNextNoteWithText() {
     std::vector<std::wstring> fileNames;
     std::vector<std::string> names = NoteNames(false, &fileNames);
     NoteSearchProgress search(folder, std::move(names), findState, std::move(fileNames));
-    if (!search.Run(hwnd)) return false;
+    if (!search.Run(hwnd())) return false;
     LVSetSelection(IDC_NOTE_LIST, findState.findNoteIndex);
     ItemSelectionChanged();
     return FirstSelectedNote() == findState.findNoteIndex; // not when the open note stayed
 }
 
 void MainDialog::CmFind() {
-    if (!AskSearchText(hwnd, findState)) return;
+    if (!AskSearchText(hwnd(), findState)) return;
     // A search through the book opens other notes: the open one must be saved first.
     if (findState.findNoteIndex >= 0 && !SaveData(true)) return;
     if (findState.findNoteIndex >= 0 && !OpenNextNoteWithText()) return;
@@ -116,13 +115,13 @@ void MainDialog::CmFindNext() {
             return;
         }
         if (findState.findNoteIndex < 0) {
-            ReportNothingFound(hwnd);
+            ReportNothingFound(hwnd());
             return;
         }
         if (!SaveData(true)) return;
         findState.findNoteIndex = FirstSelectedNote() + 1;
         if (!OpenNextNoteWithText()) {
-            ReportNothingFound(hwnd);
+            ReportNothingFound(hwnd());
             return;
         }
         findState.findPosition = 0;

@@ -1,6 +1,7 @@
 #include "mainwindow/tray_icon.h"
 
 #include "dialogs/program_instance.h"
+#include "platform/handles.h"
 #include "resources/resource.h"
 
 #include <shellapi.h>
@@ -27,30 +28,28 @@ void ShowTrayMenu(HWND mainWindow) {
     SetForegroundWindow(mainWindow);
     POINT at = {0, 0};
     GetCursorPos(&at);
-    HMENU menu = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
-    if (menu == nullptr) return;
-    HMENU popup = GetSubMenu(menu, 0);
+    CMenu menu(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    if (menu.get() == nullptr) return;
+    HMENU popup = GetSubMenu(menu.get(), 0);
     SetMenuDefaultItem(popup, IDM_OPEN, FALSE);
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, mainWindow, nullptr);
     // The documented companion of a tray menu: without it the menu may not show again until
     // the window gets another message.
     PostMessageA(mainWindow, WM_NULL, 0, 0);
-    DestroyMenu(menu);
 }
 
 } // namespace
 
 void AddTrayIcon(HWND mainWindow) {
-    HICON icon = static_cast<HICON>(
-        LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
-    if (icon == nullptr) return;
+    CIcon icon(static_cast<HICON>(
+        LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0)));
+    if (icon.get() == nullptr) return;
     NOTIFYICONDATAA data = TrayData(mainWindow);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
-    data.hIcon = icon;
+    data.hIcon = icon.get();
     lstrcpynA(data.szTip, kTip, sizeof data.szTip);
     Shell_NotifyIconA(NIM_ADD, &data);
-    DestroyIcon(icon);
 }
 
 void RemoveTrayIcon(HWND mainWindow) {

@@ -26,11 +26,11 @@ struct ValueName {
 };
 
 void WriteBookRecord(int record, const char* folder, bool diary) {
-    SetSettingString(BookList::kSection, ValueName(record, kFolderValue).text, folder);
+    SetSettingString(setting::kBooksSection, ValueName(record, kFolderValue).text, folder);
     if (diary)
-        SetSettingString(BookList::kSection, ValueName(record, kTypeValue).text, kDiaryType);
+        SetSettingString(setting::kBooksSection, ValueName(record, kTypeValue).text, kDiaryType);
     else
-        DeleteSetting(BookList::kSection, ValueName(record, kTypeValue).text);
+        DeleteSetting(setting::kBooksSection, ValueName(record, kTypeValue).text);
 }
 
 void WriteDefaultBook(int record, const char* folderName) {
@@ -41,7 +41,7 @@ void WriteDefaultBook(int record, const char* folderName) {
 
 bool HasFolderValue(int record) {
     char folder[LFile::kPathSize];
-    GetSettingString(BookList::kSection, ValueName(record, kFolderValue).text, kAbsent, folder);
+    GetSettingString(setting::kBooksSection, ValueName(record, kFolderValue).text, kAbsent, folder);
     return std::strcmp(folder, kAbsent) != 0;
 }
 
@@ -63,22 +63,22 @@ int CountOfPresentRecords(int stored) {
 
 void MoveValue(int from, int to, int value) {
     char text[LFile::kPathSize];
-    GetSettingString(BookList::kSection, ValueName(from, value).text, kAbsent, text);
+    GetSettingString(setting::kBooksSection, ValueName(from, value).text, kAbsent, text);
     if (std::strcmp(text, kAbsent) == 0)
-        DeleteSetting(BookList::kSection, ValueName(to, value).text);
+        DeleteSetting(setting::kBooksSection, ValueName(to, value).text);
     else
-        SetSettingString(BookList::kSection, ValueName(to, value).text, text);
+        SetSettingString(setting::kBooksSection, ValueName(to, value).text, text);
 }
 
 } // namespace
 
 int BookList::Count() {
-    int count = GetSettingInt(kSection, "Count", 0);
+    int count = ReadSetting(setting::kBookCount);
     return count > 0 ? CountOfPresentRecords(count) : 0;
 }
 
 void BookList::GetFolder(int index, char* folder) {
-    GetSettingString(kSection, ValueName(index + 1, kFolderValue).text, "", folder);
+    GetSettingString(setting::kBooksSection, ValueName(index + 1, kFolderValue).text, "", folder);
 }
 
 void BookList::GetName(int index, char* name) {
@@ -88,38 +88,38 @@ void BookList::GetName(int index, char* name) {
 }
 
 bool BookList::IsReadOnly(int index) {
-    return GetSettingBool(kSection, ValueName(index + 1, kReadOnlyValue).text, false);
+    return GetSettingBool(setting::kBooksSection, ValueName(index + 1, kReadOnlyValue).text, false);
 }
 
 void BookList::SetReadOnly(int index, bool readOnly) {
-    SetSettingBool(kSection, ValueName(index + 1, kReadOnlyValue).text, readOnly);
+    SetSettingBool(setting::kBooksSection, ValueName(index + 1, kReadOnlyValue).text, readOnly);
 }
 
 bool BookList::IsDiary(int index) {
     char type[LFile::kPathSize];
-    GetSettingString(kSection, ValueName(index + 1, kTypeValue).text, "", type);
+    GetSettingString(setting::kBooksSection, ValueName(index + 1, kTypeValue).text, "", type);
     return std::strcmp(type, kDiaryType) == 0;
 }
 
 void BookList::GetCurrent(char* name) {
-    GetSettingString(kSection, "Current", "", name);
+    ReadSetting(setting::kCurrentBook, name);
 }
 
 void BookList::SetCurrent(const char* name) {
-    SetSettingString(kSection, "Current", name);
+    WriteSetting(setting::kCurrentBook, name);
 }
 
 void BookList::WriteDefaultBooks() {
     WriteDefaultBook(1, "PhoneBook");
     WriteDefaultBook(2, "Useful Web Links");
     WriteDefaultBook(3, "Other Notes");
-    SetSettingInt(kSection, "Count", 3);
+    WriteSetting(setting::kBookCount, 3);
 }
 
 void BookList::WriteDefaultDiaryBook(char* folder) {
     GetDataFolderPath("Diary", folder);
     WriteBookRecord(4, folder, true);
-    SetSettingInt(kSection, "Count", 4);
+    WriteSetting(setting::kBookCount, 4);
 }
 
 int BookList::FindCurrentBookIndex(const char* currentFolder) {
@@ -155,7 +155,7 @@ bool BookList::BookNameExists(const char* wanted) {
 void BookList::AddBook(const char* folder, bool diary) {
     const int record = Count() + 1;
     WriteBookRecord(record, folder, diary);
-    SetSettingInt(kSection, "Count", record);
+    WriteSetting(setting::kBookCount, record);
     char name[LFile::kPathSize];
     BookNameFromFolder(folder, name);
     SetCurrent(name);
@@ -169,6 +169,6 @@ void BookList::RemoveBook(int index) {
             MoveValue(record, record - 1, value);
     }
     for (int value = kFolderValue; value <= kTypeValue; ++value)
-        DeleteSetting(kSection, ValueName(count, value).text);
-    SetSettingInt(kSection, "Count", count - 1);
+        DeleteSetting(setting::kBooksSection, ValueName(count, value).text);
+    WriteSetting(setting::kBookCount, count - 1);
 }

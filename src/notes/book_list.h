@@ -6,8 +6,6 @@
 
 class BookList {
   public:
-    static constexpr const char* kSection = "Books";
-
     // "Count"; 0 (no books) when it is absent, empty, not a number or not positive. A count
     // above 100 is cut back to the last record with a folder once 100 records in a row have none.
     static int Count();

@@ -4,6 +4,7 @@
 #include "notes/note_files.h"
 #include "notes/note_names.h"
 #include "notes/print_document.h"
+#include "platform/handles.h"
 #include "platform/lfile.h"
 #include "platform/settings.h"
 
@@ -19,7 +20,7 @@ class BufferedFile {
     explicit BufferedFile(const char* path)
         : file_(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                             nullptr)),
-          ok_(file_ != INVALID_HANDLE_VALUE) {}
+          ok_(file_.valid()) {}
     ~BufferedFile() { Close(); }
 
     std::string& buffer() { return buffer_; }
@@ -27,10 +28,9 @@ class BufferedFile {
         if (buffer_.size() >= kFlushSize) Flush();
     }
     bool Close() {
-        if (file_ == INVALID_HANDLE_VALUE) return false;
+        if (!file_.valid()) return false;
         Flush();
-        ok_ = CloseHandle(file_) && ok_;
-        file_ = INVALID_HANDLE_VALUE;
+        ok_ = file_.Close() && ok_;
         return ok_;
     }
 
@@ -40,14 +40,14 @@ class BufferedFile {
     void Flush() {
         DWORD written = 0;
         if (!buffer_.empty() &&
-            (!WriteFile(file_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &written,
+            (!WriteFile(file_.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &written,
                         nullptr) ||
              written != buffer_.size()))
             ok_ = false;
         buffer_.clear();
     }
 
-    HANDLE file_;
+    CHandle file_;
     bool ok_;
     std::string buffer_;
 };
@@ -83,7 +83,7 @@ void AppendNoteBytes(std::string& out, const char* name, std::string& bytes, boo
 } // namespace
 
 bool ReadPrintNotePerPage() {
-    return GetSettingBool("Settings", "PrintBookNotePerPage", true);
+    return ReadSetting(setting::kPrintBookNotePerPage);
 }
 
 bool WritePrintDocument(const char* folder, const std::vector<std::string>& names, bool perPage,

@@ -1,6 +1,7 @@
 #include "notes/diary_files.h"
 
 #include "notes/note_names.h"
+#include "platform/handles.h"
 #include "platform/lfile.h"
 #include "platform/settings.h"
 
@@ -12,23 +13,23 @@ void CreateEntryFile(const char* folder, const DiaryEntry& entry) {
     char path[LFile::kPathSize];
     if (!BuildNotePath(folder, entry.name.c_str(), path)) return;
     // CREATE_NEW fails on any existing file, so what the user wrote is never touched.
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    CHandle file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return;
     DWORD written = 0;
-    WriteFile(file, entry.text.data(), static_cast<DWORD>(entry.text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), entry.text.data(), static_cast<DWORD>(entry.text.size()), &written,
+              nullptr);
 }
 
 } // namespace
 
 DiarySettings ReadDiarySettings() {
     DiarySettings settings;
-    settings.weekPerView = GetSettingBool("Settings", "WeekPerView", true);
-    settings.weeks = GetSettingInt("Settings", "NoOfWeeks", 0);
-    settings.days = GetSettingInt("Settings", "NoOfDays", 0);
-    settings.hourFrom = GetSettingInt("Settings", "HourFrom", 9);
-    settings.hourTo = GetSettingInt("Settings", "HourTo", 17);
+    settings.weekPerView = ReadSetting(setting::kWeekPerView);
+    settings.weeks = ReadSetting(setting::kNoOfWeeks);
+    settings.days = ReadSetting(setting::kNoOfDays);
+    settings.hourFrom = ReadSetting(setting::kHourFrom);
+    settings.hourTo = ReadSetting(setting::kHourTo);
     return settings;
 }
 

@@ -69,12 +69,12 @@ HANDLE CreateSaveFile(const char* folder, char* path) {
 
 // Writes the note file itself: for a folder where the note may be changed but no file created.
 bool WriteInPlace(const char* path, const NoteTextWriter& write) {
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+    if (!file.valid()) return false;
     // A device name (CON, NUL, ...) opens the device: the text would go nowhere.
-    bool written = GetFileType(file) == FILE_TYPE_DISK && write(file);
-    return CloseHandle(file) && written;
+    bool written = GetFileType(file.get()) == FILE_TYPE_DISK && write(file.get());
+    return file.Close() && written;
 }
 
 } // namespace
@@ -113,8 +113,8 @@ std::vector<NoteFile> ListNoteFiles(const char* folder) {
     LFile::FilePathCat(pattern, "*.txt");
     // The wide functions, so that a name the ANSI code page cannot spell is told apart.
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(WideText(pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return notes;
+    CFindHandle search(WideText(pattern).c_str(), &found);
+    if (!search.valid()) return notes;
     do {
         char fileName[LFile::kPathSize];
         char name[LFile::kPathSize];
@@ -125,8 +125,7 @@ std::vector<NoteFile> ListNoteFiles(const char* folder) {
             AnsiFileName(found.cFileName, fileName, &spelled) &&
             NoteNameFromFileName(fileName, name) && BuildNotePath(folder, name, path))
             notes.push_back({name, spelled ? std::wstring() : std::wstring(found.cFileName)});
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (search.Next(&found));
     return notes;
 }
 
@@ -152,15 +151,15 @@ bool WriteBeside(const char* path, const NoteTextWriter& write, bool replace, bo
     char folder[LFile::kPathSize];
     LFile::_GetFolderFromPath(folder, path);
     char temporary[LFile::kPathSize];
-    HANDLE file = CreateSaveFile(folder, temporary);
+    CHandle file(CreateSaveFile(folder, temporary));
     // A book folder someone removed while its note was open is made again for the note's text.
-    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND &&
+    if (!file.valid() && GetLastError() == ERROR_PATH_NOT_FOUND &&
         CreateDirectoryA(folder, nullptr))
-        file = CreateSaveFile(folder, temporary);
-    *noSideFile = file == INVALID_HANDLE_VALUE;
+        file.Reset(CreateSaveFile(folder, temporary));
+    *noSideFile = !file.valid();
     if (*noSideFile) return false;
-    bool written = write(file) && FlushFileBuffers(file);
-    CloseHandle(file);
+    bool written = write(file.get()) && FlushFileBuffers(file.get());
+    file.Close();
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (written && MoveFileExA(temporary, path, flags)) return true;
     DeleteFileA(temporary);

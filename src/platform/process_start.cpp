@@ -1,12 +1,9 @@
 #include "platform/process_start.h"
 
 #include "platform/command_line.h"
-#include "platform/handles.h"
 #include "platform/lfile.h"
 
-#include <windows.h>
-
-bool StartProgram(const char* program, const char* arguments, int show) {
+bool StartProcess(const char* program, const char* arguments, int show, StartedProcess* started) {
     char commandLine[2 * LFile::kPathSize];
     if (!QuotedCommandLine(program, arguments, commandLine, sizeof commandLine)) return false;
     STARTUPINFOA startup = {};
@@ -17,7 +14,15 @@ bool StartProgram(const char* program, const char* arguments, int show) {
     if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
         return false;
-    CHandle process(info.hProcess), thread(info.hThread);
-    WaitForInputIdle(process.get(), 30000);
+    CHandle thread(info.hThread);
+    started->process.Reset(info.hProcess);
+    started->id = info.dwProcessId;
+    return true;
+}
+
+bool StartProgram(const char* program, const char* arguments, int show) {
+    StartedProcess started;
+    if (!StartProcess(program, arguments, show, &started)) return false;
+    WaitForInputIdle(started.process.get(), 30000);
     return true;
 }

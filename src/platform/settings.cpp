@@ -21,14 +21,13 @@ void FormatSectionPath(char* path, const char* section) {
 bool QueryValue(const char* section, const char* name, char* out, DWORD* type) {
     char path[kSettingsKeyPathSize];
     FormatSectionPath(path, section);
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
+    CKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE) != ERROR_SUCCESS) return false;
     std::memset(out, 0, kReadLimit);
     DWORD size = kReadLimit;
-    LONG result = RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(out), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return false;
+    if (RegQueryValueExA(key.get(), name, nullptr, type, reinterpret_cast<BYTE*>(out), &size) !=
+        ERROR_SUCCESS)
+        return false;
     // Raw bytes of a non-string value carry no terminator: add one, and treat a value that fills
     // all 260 bytes without one as too long.
     if (size < kReadLimit) {
@@ -69,10 +68,9 @@ long SetSettingString(const char* section, const char* name, const char* text) {
 void DeleteSetting(const char* section, const char* name) {
     char path[kSettingsKeyPathSize];
     FormatSectionPath(path, section);
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueA(key, name);
-    RegCloseKey(key);
+    CKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE) == ERROR_SUCCESS)
+        RegDeleteValueA(key.get(), name);
 }
 
 int GetSettingInt(const char* section, const char* name, int def) {

@@ -3,6 +3,7 @@
 #include "installer/payload.h"
 #include "installer/shell_items.h"
 #include "notes/book_list.h"
+#include "platform/handles.h"
 #include "resources/resource.h"
 #include "testkit/testkit.h"
 
@@ -202,26 +203,22 @@ TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
 class NativeLibraryFirst {
   public:
     explicit NativeLibraryFirst(const char* library) : library_(library) {
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, nullptr, 0,
-                            KEY_SET_VALUE, nullptr, &key_, nullptr) != ERROR_SUCCESS)
-            key_ = nullptr;
+        key_.Create(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", KEY_SET_VALUE);
         const char order[] = "native,builtin";
-        if (key_ != nullptr)
-            RegSetValueExA(key_, library_, 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
+        if (set())
+            RegSetValueExA(key_.get(), library_, 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
                            sizeof order);
     }
     ~NativeLibraryFirst() {
-        if (key_ == nullptr) return;
-        RegDeleteValueA(key_, library_);
-        RegCloseKey(key_);
+        if (set()) RegDeleteValueA(key_.get(), library_);
     }
     NativeLibraryFirst(const NativeLibraryFirst&) = delete;
     NativeLibraryFirst& operator=(const NativeLibraryFirst&) = delete;
-    bool set() const { return key_ != nullptr; }
+    bool set() const { return key_.get() != nullptr; }
 
   private:
     const char* library_;
-    HKEY key_ = nullptr;
+    CKey key_;
 };
 
 // A rich edit library planted in the program's folder (which is also its current folder) is

@@ -1,6 +1,7 @@
 // LDialog's control helpers on the program's own templates.
 #include "dialogs/ldialog.h"
 #include "resources/resource.h"
+#include "testkit/gui.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -17,7 +19,7 @@ class Inside : public LDialog {
     explicit Inside(std::function<void(LDialog&)> body) : body_(std::move(body)) {}
     void InitDialog() override {
         body_(*this);
-        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(hwnd(), WM_COMMAND, IDCANCEL, 0);
     }
 
   private:
@@ -48,7 +50,7 @@ void SetClientWidth(LDialog& d, HWND list, int width) {
 
 TEST(LVInsertColumns, WidthsAreSharesOfTheClientWidthAndOverflowingColumnsAreLeftOut) {
     RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
-        HWND list = GetDlgItem(d.hwnd, IDC_NOTE_LIST);
+        HWND list = GetDlgItem(d.hwnd(), IDC_NOTE_LIST);
         SetClientWidth(d, list, 301);
         const char* const twoTitles[] = {"Name", "Text", nullptr};
         const int thirtySeventy[] = {30, 70};
@@ -78,7 +80,7 @@ TEST(LVInsertColumns, WidthsAreSharesOfTheClientWidthAndOverflowingColumnsAreLef
 
 TEST(LVSetSelection, SelectsAndFocusesOneItemOrNone) {
     RunInside(MAKEINTRESOURCEA(IDD_MAIN), [](LDialog& d) {
-        HWND list = GetDlgItem(d.hwnd, IDC_NOTE_LIST);
+        HWND list = GetDlgItem(d.hwnd(), IDC_NOTE_LIST);
         const char* const titles[] = {"", nullptr};
         const int whole[] = {100};
         d.LVInsertColumns(IDC_NOTE_LIST, titles, whole);
@@ -116,7 +118,7 @@ TEST(GetControlText, CutsAt259CharactersAndNeverWritesPastTheBuffer) {
     RunInside(MAKEINTRESOURCEA(IDD_FIND), [](LDialog& d) {
         for (size_t length : {300u, 1000u}) {
             std::string text(length, 'x');
-            SetDlgItemTextA(d.hwnd, IDC_FIND_TEXT, text.c_str());
+            SetDlgItemTextA(d.hwnd(), IDC_FIND_TEXT, text.c_str());
             char buffer[260 + 8];
             std::memset(buffer, '#', sizeof buffer);
             EXPECT_EQ(259, d.GetControlText(IDC_FIND_TEXT, buffer));
@@ -138,14 +140,14 @@ TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
         d.AddTool(tips, IDC_NOTE_NAME, "Note name.");
         EXPECT_EQ(first, tips);
         EXPECT_EQ(2, SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
-        EXPECT_EQ(d.hwnd, GetWindow(tips, GW_OWNER));
+        EXPECT_EQ(d.hwnd(), GetWindow(tips, GW_OWNER));
         EXPECT_TRUE(GetWindowLongA(tips, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
         char text[64] = "";
         TOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.hwnd = d.hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(d.hwnd, IDC_NOTE_NAME));
+        tool.hwnd = d.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(d.hwnd(), IDC_NOTE_NAME));
         tool.lpszText = text;
         SendMessageA(tips, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ("Note name.", text);
@@ -154,3 +156,24 @@ TEST(AddTool, TheSecondToolJoinsTheFirstToolsWindow) {
 }
 
 } // namespace
+
+TEST(ShowMessage, IsOwnedByTheWindowOnlyWhileItIsVisible) {
+    HWND window = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    std::vector<HWND> owners;
+    auto recordOwner = [&owners](HWND box) {
+        owners.push_back(GetWindow(box, GW_OWNER));
+        testkit::PressButton(box, IDOK);
+    };
+    {
+        testkit::DialogScript script({recordOwner, recordOwner, recordOwner});
+        EXPECT_EQ(IDOK, ShowMessage(window, "Shown", "Visible", MB_OK));
+        ShowWindow(window, SW_HIDE); // as in the tray
+        EXPECT_EQ(IDOK, ShowMessage(window, "Hidden", "Hidden", MB_OK));
+        EXPECT_EQ(IDOK, ShowMessage(nullptr, "None", "None", MB_OK));
+        EXPECT_EQ(0, script.unexpected());
+    }
+    DestroyWindow(window);
+    EXPECT_EQ((std::vector<HWND>{window, nullptr, nullptr}), owners);
+}

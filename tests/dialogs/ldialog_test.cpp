@@ -69,20 +69,20 @@ void Click(HWND dialog, int id) {
 
 TEST(LDialogOpen, TrueOnlyForOk) {
     Recorder dialog;
-    dialog.onInit = [](Recorder& d) { Post(d.hwnd, WM_COMMAND, IDOK); };
+    dialog.onInit = [](Recorder& d) { Post(d.hwnd(), WM_COMMAND, IDOK); };
     EXPECT_TRUE(dialog.Open(nullptr, "AboutDlg"));
     EXPECT_EQ((Calls{"InitDialog", "UpdateControls", "CmOk", "DestroyDialog"}), dialog.calls);
-    EXPECT_EQ(nullptr, dialog.hwnd);
+    EXPECT_EQ(nullptr, dialog.hwnd());
 
     // A closed object opens again.
     dialog.calls.clear();
-    dialog.onInit = [](Recorder& d) { Post(d.hwnd, WM_COMMAND, IDCANCEL); };
+    dialog.onInit = [](Recorder& d) { Post(d.hwnd(), WM_COMMAND, IDCANCEL); };
     EXPECT_FALSE(dialog.Open(nullptr, "AboutDlg"));
     EXPECT_EQ((Calls{"InitDialog", "UpdateControls", "CmCancel", "DestroyDialog"}), dialog.calls);
 
     // The close box reaches CmCancel through the dialog manager.
     dialog.calls.clear();
-    dialog.onInit = [](Recorder& d) { Post(d.hwnd, WM_SYSCOMMAND, SC_CLOSE); };
+    dialog.onInit = [](Recorder& d) { Post(d.hwnd(), WM_SYSCOMMAND, SC_CLOSE); };
     EXPECT_FALSE(dialog.Open(nullptr, "AboutDlg"));
     EXPECT_EQ((Calls{"InitDialog", "UpdateControls", "CmCancel", "DestroyDialog"}), dialog.calls);
 
@@ -90,7 +90,7 @@ TEST(LDialogOpen, TrueOnlyForOk) {
     dialog.calls.clear();
     EXPECT_FALSE(dialog.Open(nullptr, MAKEINTRESOURCEA(999)));
     EXPECT_TRUE(dialog.calls.empty());
-    EXPECT_EQ(nullptr, dialog.hwnd);
+    EXPECT_EQ(nullptr, dialog.hwnd());
 }
 
 TEST(LDialogOpen, RefusedCmOkKeepsTheDialogAndAnOpenObjectIsNotOpenedTwice) {
@@ -101,8 +101,8 @@ TEST(LDialogOpen, RefusedCmOkKeepsTheDialogAndAnOpenObjectIsNotOpenedTwice) {
     dialog.onInit = [&](Recorder& d) { nestedOpen = d.Open(nullptr, "AboutDlg"); };
     dialog.script = [&](Recorder& d) {
         // Still dispatched here, so the modal loop did not end at the refused OK.
-        shownAfterOk = IsWindowVisible(d.hwnd) != 0;
-        Post(d.hwnd, WM_COMMAND, IDCANCEL);
+        shownAfterOk = IsWindowVisible(d.hwnd()) != 0;
+        Post(d.hwnd(), WM_COMMAND, IDCANCEL);
     };
     testkit::DialogScript user({[](HWND window) {
         testkit::PressButton(window, IDOK);
@@ -118,18 +118,18 @@ TEST(LDialogOpen, RefusedCmOkKeepsTheDialogAndAnOpenObjectIsNotOpenedTwice) {
 TEST(LDialogDispatch, HelpGoesToCmHelpAndEveryOtherCommandToCommandThenUpdateControls) {
     Recorder dialog;
     std::vector<Calls> seen;
-    dialog.onInit = [](Recorder& d) { Post(d.hwnd, kRunScript); };
+    dialog.onInit = [](Recorder& d) { Post(d.hwnd(), kRunScript); };
     dialog.script = [&](Recorder& d) {
         HELPINFO help = {};
         help.cbSize = sizeof help;
         help.iContextType = HELPINFO_WINDOW;
-        seen.push_back(d.During([&] { SendMessageA(d.hwnd, WM_HELP, 0, (LPARAM)&help); }));
-        seen.push_back(d.During([&] { Click(d.hwnd, IDC_HELP_BUTTON); }));
-        seen.push_back(d.During([&] { Click(d.hwnd, IDC_BOOK_BROWSE); }));
+        seen.push_back(d.During([&] { SendMessageA(d.hwnd(), WM_HELP, 0, (LPARAM)&help); }));
+        seen.push_back(d.During([&] { Click(d.hwnd(), IDC_HELP_BUTTON); }));
+        seen.push_back(d.During([&] { Click(d.hwnd(), IDC_BOOK_BROWSE); }));
         seen.push_back(d.During(
-            [&] { SendMessageA(d.hwnd, WM_COMMAND, MAKEWPARAM(IDM_BOOK_PROPERTIES, 0), 0); }));
-        seen.push_back(d.During([&] { SetDlgItemTextA(d.hwnd, IDC_BOOK_FOLDER, "C:\\Books"); }));
-        Post(d.hwnd, WM_COMMAND, IDCANCEL);
+            [&] { SendMessageA(d.hwnd(), WM_COMMAND, MAKEWPARAM(IDM_BOOK_PROPERTIES, 0), 0); }));
+        seen.push_back(d.During([&] { SetDlgItemTextA(d.hwnd(), IDC_BOOK_FOLDER, "C:\\Books"); }));
+        Post(d.hwnd(), WM_COMMAND, IDCANCEL);
     };
     EXPECT_FALSE(dialog.Open(nullptr, MAKEINTRESOURCEA(IDD_BOOK_PROPERTIES)));
     ASSERT_EQ(5u, seen.size());
@@ -146,11 +146,11 @@ TEST(LDialogDispatch, EndSessionReleasesTheDialogOnceOnlyWhenTheSessionEnds) {
     Recorder dialog;
     Calls cancelledLogOff, loggedOff;
     bool keptWindow = false, windowForgotObject = false;
-    dialog.onInit = [](Recorder& d) { Post(d.hwnd, kRunScript); };
+    dialog.onInit = [](Recorder& d) { Post(d.hwnd(), kRunScript); };
     dialog.script = [&](Recorder& d) {
-        HWND window = d.hwnd;
+        HWND window = d.hwnd();
         cancelledLogOff = d.During([&] { SendMessageA(window, WM_ENDSESSION, FALSE, 0); });
-        keptWindow = d.hwnd == window;
+        keptWindow = d.hwnd() == window;
         loggedOff = d.During([&] { SendMessageA(window, WM_ENDSESSION, TRUE, 0); });
         windowForgotObject = GetWindowLongPtrA(window, DWLP_USER) == 0;
         d.calls.clear();
@@ -163,7 +163,7 @@ TEST(LDialogDispatch, EndSessionReleasesTheDialogOnceOnlyWhenTheSessionEnds) {
     EXPECT_EQ((Calls{"DestroyDialog"}), loggedOff);
     EXPECT_TRUE(windowForgotObject);
     EXPECT_TRUE(dialog.calls.empty());
-    EXPECT_EQ(nullptr, dialog.hwnd);
+    EXPECT_EQ(nullptr, dialog.hwnd());
 }
 
 } // namespace

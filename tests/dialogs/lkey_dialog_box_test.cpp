@@ -80,7 +80,7 @@ TEST(LKeyDialogBoxKeys, ModifiersHeldWhenTheKeyIsFilteredAreAddedToItsCode) {
     KeyRecorder dialog;
     dialog.closeOnKeyUp = true;
     dialog.onInit = [](KeyRecorder& d) {
-        testkit::PostKey(GetDlgItem(d.hwnd, IDCANCEL), 'A', true);
+        testkit::PostKey(GetDlgItem(d.hwnd(), IDCANCEL), 'A', true);
     };
     {
         testkit::HeldKeys held({VK_CONTROL, VK_SHIFT});
@@ -93,13 +93,13 @@ TEST(LKeyDialogBoxKeys, ModifiersHeldWhenTheKeyIsFilteredAreAddedToItsCode) {
     dialog.ups.clear();
     {
         testkit::HeldKeys held({VK_MENU});
-        dialog.onInit = [](KeyRecorder& d) { testkit::PostKey(d.hwnd, VK_F8, true); };
+        dialog.onInit = [](KeyRecorder& d) { testkit::PostKey(d.hwnd(), VK_F8, true); };
         EXPECT_TRUE(dialog.Open(nullptr, kTemplate));
     }
     EXPECT_EQ((std::vector<unsigned>{VK_F8 | keyvalue::kAlt}), dialog.downs);
 
     dialog.downs.clear();
-    dialog.onInit = [](KeyRecorder& d) { testkit::PostKey(d.hwnd, 'Q', true); };
+    dialog.onInit = [](KeyRecorder& d) { testkit::PostKey(d.hwnd(), 'Q', true); };
     EXPECT_TRUE(dialog.Open(nullptr, kTemplate));
     EXPECT_EQ((std::vector<unsigned>{'Q'}), dialog.downs);
 }
@@ -109,11 +109,11 @@ TEST(LKeyDialogBoxKeys, TheFilterSeesKeysBeforeTheDialogManager) {
     dialog.consumeKeys = true;
     bool aliveAfterEscape = false;
     dialog.onInit = [](KeyRecorder& d) {
-        testkit::PostKey(GetDlgItem(d.hwnd, IDCANCEL), VK_ESCAPE);
-        PostMessageA(d.hwnd, kRunScript, 0, 0);
+        testkit::PostKey(GetDlgItem(d.hwnd(), IDCANCEL), VK_ESCAPE);
+        PostMessageA(d.hwnd(), kRunScript, 0, 0);
     };
     dialog.script = [&](KeyRecorder& d) {
-        aliveAfterEscape = IsWindow(d.hwnd) != 0;
+        aliveAfterEscape = IsWindow(d.hwnd()) != 0;
         d.Close();
     };
     EXPECT_TRUE(dialog.Open(nullptr, kTemplate));
@@ -127,26 +127,26 @@ TEST(LKeyDialogBoxKeys, TheFilterSeesKeysBeforeTheDialogManager) {
     EXPECT_TRUE(dialog.Open(nullptr, kTemplate));
     EXPECT_EQ(1, dialog.cancels);
     EXPECT_EQ((std::vector<unsigned>{VK_ESCAPE}), dialog.downs);
-    EXPECT_EQ(nullptr, dialog.hwnd);
+    EXPECT_EQ(nullptr, dialog.hwnd());
 }
 
 TEST(LKeyDialogBoxOpen, ParentIsDisabledMeanwhileAndEnabledActiveAndFocusedAfterwards) {
     ParentWindow parent;
     const std::function<void(KeyRecorder&)> closers[] = {
-        [](KeyRecorder& d) { PostMessageA(d.hwnd, WM_COMMAND, IDOK, 0); },
-        [](KeyRecorder& d) { PostMessageA(d.hwnd, WM_COMMAND, IDCANCEL, 0); },
+        [](KeyRecorder& d) { PostMessageA(d.hwnd(), WM_COMMAND, IDOK, 0); },
+        [](KeyRecorder& d) { PostMessageA(d.hwnd(), WM_COMMAND, IDCANCEL, 0); },
         [](KeyRecorder& d) { d.Close(); },
-        [](KeyRecorder& d) { SendMessageA(d.hwnd, WM_ENDSESSION, TRUE, 0); },
+        [](KeyRecorder& d) { SendMessageA(d.hwnd(), WM_ENDSESSION, TRUE, 0); },
     };
     for (size_t i = 0; i < sizeof closers / sizeof closers[0]; ++i) {
         SetFocus(nullptr);
         KeyRecorder dialog;
         bool parentEnabledMeanwhile = true;
         HWND window = nullptr;
-        dialog.onInit = [](KeyRecorder& d) { PostMessageA(d.hwnd, kRunScript, 0, 0); };
+        dialog.onInit = [](KeyRecorder& d) { PostMessageA(d.hwnd(), kRunScript, 0, 0); };
         dialog.script = [&](KeyRecorder& d) {
             parentEnabledMeanwhile = IsWindowEnabled(parent.get()) != 0;
-            window = d.hwnd;
+            window = d.hwnd();
             closers[i](d);
         };
         EXPECT_TRUE(dialog.Open(parent.get(), kTemplate)) << i;
@@ -167,7 +167,7 @@ TEST(LKeyDialogBoxOpen, RefusedForAnOpenObjectOrAMissingTemplate) {
     dialog.onInit = [&](KeyRecorder& d) {
         nestedOpen = d.Open(parent.get(), kTemplate);
         dialogsDuringNestedOpen = CountThreadDialogs();
-        PostMessageA(d.hwnd, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(d.hwnd(), WM_COMMAND, IDCANCEL, 0);
     };
     EXPECT_TRUE(dialog.Open(nullptr, kTemplate));
     EXPECT_FALSE(nestedOpen);

@@ -41,7 +41,7 @@ TEST(LProgressDialog, CancelEndsTheWindowAtOnceAndLaterReportsAreIgnored) {
     bool parentDisabled = false, pumpBeforeCancel = true, pumpAfterCancel = false;
     bool windowGone = false, stillCancelled = false;
     Job job([&](Job& j) {
-        HWND window = j.hwnd;
+        HWND window = j.hwnd();
         parentDisabled = !IsWindowEnabled(parent);
         j.SetProgress(0.25);
         pumpBeforeCancel = j.PumpMessages();
@@ -49,7 +49,7 @@ TEST(LProgressDialog, CancelEndsTheWindowAtOnceAndLaterReportsAreIgnored) {
         testkit::PostKey(window, VK_ESCAPE);
         PostMessageA(window, WM_NULL, 0, 0);
         pumpAfterCancel = j.PumpMessages();
-        windowGone = !IsWindow(window) && j.hwnd == nullptr;
+        windowGone = !IsWindow(window) && j.hwnd() == nullptr;
         j.SetProgress(0.75);
         j.SetText("after cancel", 0);
         stillCancelled = j.PumpMessages();
@@ -72,19 +72,19 @@ TEST(LProgressDialog, ShowsTitleTextLinesAndTheTruncatedShare) {
     int nestedRun = -1;
     Job job([&](Job& j) {
         char text[64];
-        GetWindowTextA(j.hwnd, text, sizeof text);
+        GetWindowTextA(j.hwnd(), text, sizeof text);
         caption = text;
-        atStart = BarPosition(j.hwnd);
+        atStart = BarPosition(j.hwnd());
         j.SetProgress(0.999);
-        at999 = BarPosition(j.hwnd);
+        at999 = BarPosition(j.hwnd());
         j.SetProgress(1.0);
-        at1000 = BarPosition(j.hwnd);
+        at1000 = BarPosition(j.hwnd());
         j.SetText("Searching notes", 0);
         j.SetText("Phone Book", 1);
         j.SetText("third line", 2);
         j.SetText("negative line", -1);
-        line0 = ItemText(j.hwnd, IDC_PROGRESS_LINE0);
-        line1 = ItemText(j.hwnd, IDC_PROGRESS_LINE1);
+        line0 = ItemText(j.hwnd(), IDC_PROGRESS_LINE0);
+        line1 = ItemText(j.hwnd(), IDC_PROGRESS_LINE1);
         nestedRun = j.Run(nullptr);
         return j.PumpMessages() ? 0 : 1;
     });
@@ -97,7 +97,7 @@ TEST(LProgressDialog, ShowsTitleTextLinesAndTheTruncatedShare) {
     EXPECT_EQ("Phone Book", line1);
     EXPECT_EQ(0, nestedRun);
     EXPECT_EQ(1, job.runs);
-    EXPECT_EQ(nullptr, job.hwnd);
+    EXPECT_EQ(nullptr, job.hwnd());
 
     // A finished object runs again.
     EXPECT_EQ(1, job.Run(nullptr));

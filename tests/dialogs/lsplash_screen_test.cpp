@@ -30,7 +30,7 @@ TEST(LSplashScreen, SitsCentredOnTheScreenAndClosesAtItsTimer) {
     LSplashScreen splash;
     splash.Show(nullptr, MAKEINTRESOURCEA(IDB_SPLASH));
     ASSERT_NE(nullptr, splash.hwnd);
-    EXPECT_NE(nullptr, splash.bitmap);
+    EXPECT_NE(nullptr, splash.bitmap.get());
     RECT rect;
     GetWindowRect(splash.hwnd, &rect);
     EXPECT_EQ(340, rect.left);
@@ -45,7 +45,7 @@ TEST(LSplashScreen, SitsCentredOnTheScreenAndClosesAtItsTimer) {
     SendMessageA(window, WM_TIMER, 1, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(nullptr, splash.hwnd);
-    EXPECT_EQ(nullptr, splash.bitmap);
+    EXPECT_EQ(nullptr, splash.bitmap.get());
 }
 
 TEST(LSplashScreen, PaintsThePictureAtTheTopLeft) {
@@ -72,7 +72,7 @@ TEST(LSplashScreen, PaintsThePictureAtTheTopLeft) {
     DeleteDC(memory);
     DeleteObject(picture);
     DestroyWindow(splash.hwnd);
-    EXPECT_EQ(nullptr, splash.bitmap);
+    EXPECT_EQ(nullptr, splash.bitmap.get());
 }
 
 TEST(LSplashScreen, AClickOrASecondShowEndsIt) {
@@ -82,14 +82,14 @@ TEST(LSplashScreen, AClickOrASecondShowEndsIt) {
     splash.Show(nullptr, MAKEINTRESOURCEA(IDB_SPLASH));
     EXPECT_FALSE(IsWindow(first));
     ASSERT_NE(nullptr, splash.hwnd);
-    EXPECT_NE(nullptr, splash.bitmap);
+    EXPECT_NE(nullptr, splash.bitmap.get());
     EXPECT_EQ(1, CountSplashWindows());
 
     testkit::PostKey(splash.hwnd, VK_SPACE); // keys do not close it
     PostMessageA(splash.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_TRUE(testkit::PumpUntil([&] { return splash.hwnd == nullptr; }, 2000));
     EXPECT_EQ(0, CountSplashWindows());
-    EXPECT_EQ(nullptr, splash.bitmap);
+    EXPECT_EQ(nullptr, splash.bitmap.get());
 
     // An object that goes away takes its splash along.
     HWND window;
@@ -106,7 +106,7 @@ TEST(LSplashScreen, AMissingPictureShowsNothing) {
     LSplashScreen splash;
     splash.Show(nullptr, MAKEINTRESOURCEA(999));
     EXPECT_EQ(nullptr, splash.hwnd);
-    EXPECT_EQ(nullptr, splash.bitmap);
+    EXPECT_EQ(nullptr, splash.bitmap.get());
     EXPECT_EQ(0, CountSplashWindows());
 }
 

@@ -47,7 +47,7 @@ bool DestroyWatch::enabledEveryTime_ = true;
 class KeyBox : public LKeyDialogBox {
   public:
     explicit KeyBox(std::function<void(HWND)> action) : action_(std::move(action)) {}
-    void InitDialog() override { action_(hwnd); }
+    void InitDialog() override { action_(hwnd()); }
 
   private:
     std::function<void(HWND)> action_;
@@ -82,7 +82,7 @@ TEST_F(Owner, IsEnabledBeforeTheModalWindowIsDestroyed) {
     Job finished([](Job&) { return 1; });
     EXPECT_EQ(1, finished.Run(owner));
     Job cancelled([](Job& job) {
-        PostMessageA(job.hwnd, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(job.hwnd(), WM_COMMAND, IDCANCEL, 0);
         return job.PumpMessages() ? 2 : 0;
     });
     EXPECT_EQ(2, cancelled.Run(owner));
@@ -119,7 +119,7 @@ TEST_F(Owner, WmQuitEndsTheInnerLoopAndIsLeftForTheOuterOne) {
     });
     EXPECT_EQ(3, job.Run(owner));
     EXPECT_TRUE(stopped);
-    EXPECT_EQ(nullptr, job.hwnd);
+    EXPECT_EQ(nullptr, job.hwnd());
     EXPECT_EQ(6, TakeQuit());
 }
 

@@ -1,5 +1,6 @@
 // The program folder, its access list, and the "Folders" data folders.
 #include "installer/folders.h"
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "testkit/testkit.h"
 
@@ -179,15 +180,13 @@ TEST_F(ProgramFolderTest, OnlyTheBookFoldersAreSharedWithEveryone) {
 TEST(ProgramFolderFallback, WithoutProgramFilesDirItIsCQuillmark) {
     std::string saved;
     ASSERT_TRUE(testkit::ReadMachineValue(kCurrentVersion, "ProgramFilesDir", &saved));
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_SET_VALUE, &key));
-    RegDeleteValueA(key, "ProgramFilesDir");
+    CKey key;
+    ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_SET_VALUE));
+    RegDeleteValueA(key.get(), "ProgramFilesDir");
     testkit::RemoveTree("C:\\Quillmark");
     std::string folder = ProgramFolder();
-    RegSetValueExA(key, "ProgramFilesDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved.data()),
-                   static_cast<DWORD>(saved.size()));
-    RegCloseKey(key);
+    RegSetValueExA(key.get(), "ProgramFilesDir", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(saved.data()), static_cast<DWORD>(saved.size()));
     EXPECT_EQ("C:\\Quillmark", folder);
     EXPECT_TRUE(IsFolder("C:\\Quillmark"));
     testkit::RemoveTree("C:\\Quillmark");

@@ -1,6 +1,6 @@
 // Print Book: the options dialog, the "Printing book" window and the document handed to the
 // shell's print verb.
-#include "mainwindow/book_print_progress.h"
+#include "mainwindow/print_book_dialog.h"
 #include "notes/book_print.h"
 #include "resources/resource.h"
 #include "testkit/gui.h"

@@ -90,8 +90,8 @@ class BrowseProbe : public BookPropertiesDialog {
     void Command(int id, int notifyCode) override {
         BookPropertiesDialog::Command(id, notifyCode);
         if (id != IDC_BOOK_BROWSE) return;
-        afterBrowse.emplace_back(hwnd);
-        PostMessageA(hwnd, WM_COMMAND, afterBrowse.size() < 2 ? IDC_BOOK_BROWSE : IDOK, 0);
+        afterBrowse.emplace_back(hwnd());
+        PostMessageA(hwnd(), WM_COMMAND, afterBrowse.size() < 2 ? IDC_BOOK_BROWSE : IDOK, 0);
     }
     std::vector<Shown> afterBrowse;
 };

@@ -1,5 +1,5 @@
 // The template text as stored: a space after each colon that ends a line.
-#include "mainwindow/book_template.h"
+#include "mainwindow/properties_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 // Commands, keys and shell verbs of the main window.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "platform/settings.h"
@@ -90,7 +91,7 @@ TEST(MainWindowKeys, NoteWithoutFieldsIsLeftForTheNewButtonAndEnterDoesNothing) 
         PressKey(IDC_NOTE_TEXT, VK_TAB, {VK_SHIFT}),
         Do([&](MainDialog&) { afterShiftTab = mainkit::FocusedControl(); }),
         PressKey(IDC_NOTE_NAME, VK_RETURN),
-        Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd) != 0; }),
+        Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd()) != 0; }),
     }));
     EXPECT_EQ(0, caret.cpMin); // Tab from the name leaves the caret at the start
     EXPECT_EQ(0, caret.cpMax);
@@ -194,7 +195,7 @@ TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
 // A click on the open note's tenth character, as the mouse makes it.
 void ClickTenthCharacterOfTheNote(MainDialog& dialog) {
         HWND editor = mainkit::Control(dialog, IDC_NOTE_TEXT);
-        DestroyWindow(dialog.splash.hwnd);
+        DestroyWindow(MainDialogProbe::Splash(dialog));
         POINTL at = {};
         SendMessageA(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 10);
         LPARAM where = MAKELPARAM(at.x + 2, at.y + 4);

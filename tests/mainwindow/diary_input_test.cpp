@@ -1,5 +1,5 @@
 // The hour items of the diary dialog and the checks of its OK.
-#include "mainwindow/diary_input.h"
+#include "mainwindow/properties_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 // The editor pane: opening, saving and renaming notes, and the state of the note controls.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "platform/settings.h"
@@ -171,10 +172,10 @@ TEST(NoteControls, ReadOnlyBookGreysAndLocksTheEditor) {
             newButton = IsWindowEnabled(mainkit::Control(dialog, IDC_NOTE_NEW)) != 0;
             deleteButton = IsWindowEnabled(mainkit::Control(dialog, IDC_NOTE_DELETE)) != 0;
             printItem = mainkit::MenuItemEnabled(dialog, IDM_NOTE_PRINT);
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             RECT rect;
             GetWindowRect(editor, &rect);
-            RedrawWindow(dialog.hwnd, nullptr, nullptr,
+            RedrawWindow(dialog.hwnd(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             background = testkit::ScreenPixel({rect.right - 30, rect.bottom - 10});
             mainkit::TypeIntoNote(dialog, "X");

@@ -1,6 +1,5 @@
 // The Find dialog over the find state, the question for a search text, and the "Finding" scan.
 #include "mainwindow/find_dialog.h"
-#include "mainwindow/note_search_progress.h"
 #include "resources/resource.h"
 #include "testkit/gui.h"
 #include "testkit/testkit.h"

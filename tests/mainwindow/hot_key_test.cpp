@@ -1,5 +1,4 @@
 // The hot key: its menu item, the toggle, the Change Hot Key dialog and the logon start.
-#include "mainwindow/change_hot_key_dialog.h"
 #include "mainwindow/hot_key.h"
 #include "mainwindow/logon_start.h"
 #include "mainwindow/plain_main_window.h"

@@ -151,10 +151,10 @@ TEST(KeepingNotes, AnUnreadableNoteIsShownReadOnlyNeverSavedAndReadWhenItCanBe) 
         }),
         Do([&](MainDialog& dialog) {
             mainkit::FireTimer(dialog, 2);
-            SendMessageA(dialog.hwnd, WM_ACTIVATE, WA_ACTIVE, 0); // still held: not told again
+            SendMessageA(dialog.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0); // still held: not told again
             shown.push_back(Show(dialog));
             CloseHandle(held);
-            SendMessageA(dialog.hwnd, WM_ACTIVATE, WA_ACTIVE, 0);
+            SendMessageA(dialog.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
             shown.push_back(Show(dialog));
         }),
     }));
@@ -302,8 +302,8 @@ TEST(KeepingNotes, LeavingMinimizedOrMaximizedKeepsTheNormalPlace) {
     for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
         EXPECT_TRUE(mainkit::RunMainWindow({
             Do([show](MainDialog& dialog) {
-                SetWindowPos(dialog.hwnd, nullptr, 70, 80, 600, 400, SWP_NOZORDER);
-                ShowWindow(dialog.hwnd, show);
+                SetWindowPos(dialog.hwnd(), nullptr, 70, 80, 600, 400, SWP_NOZORDER);
+                ShowWindow(dialog.hwnd(), show);
             }),
         }));
         EXPECT_EQ(70, GetSettingInt("Settings", "WindowX", 0)) << show;

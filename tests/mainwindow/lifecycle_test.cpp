@@ -1,5 +1,6 @@
 // The main window's life: placement, stored moves and sizes, the status line, the first-use
 // books, "/logon", Close and the look of the window.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "notes/book_list.h"
@@ -20,7 +21,7 @@ using mainkit::WaitFor;
 
 RECT WindowRect(MainDialog& dialog) {
     RECT rect = {};
-    GetWindowRect(dialog.hwnd, &rect);
+    GetWindowRect(dialog.hwnd(), &rect);
     return rect;
 }
 
@@ -46,11 +47,11 @@ TEST(MainWindowPlacement, FirstStartAt50x50With532x307AndControlsFillTheWindow) 
     RECT rect = {}, client = {}, text = {}, status = {};
     EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
         rect = WindowRect(dialog);
-        GetClientRect(dialog.hwnd, &client);
+        GetClientRect(dialog.hwnd(), &client);
         GetWindowRect(mainkit::Control(dialog, IDC_NOTE_TEXT), &text);
         GetWindowRect(mainkit::Control(dialog, IDC_STATUS_LINK), &status);
-        MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&text), 2);
-        MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&status), 2);
+        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&text), 2);
+        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&status), 2);
     })}));
     EXPECT_EQ(50, rect.left);
     EXPECT_EQ(50, rect.top);
@@ -94,14 +95,14 @@ TEST(MainWindowPlacement, MovingStoresOnlyThePositionAndResizingOnlyTheSize) {
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
             StorePlacement(1, 2, 3, 4);
-            SetWindowPos(dialog.hwnd, nullptr, 120, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            SetWindowPos(dialog.hwnd(), nullptr, 120, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             read(afterMove);
             StorePlacement(1, 2, 3, 4);
-            SetWindowPos(dialog.hwnd, nullptr, 0, 0, 640, 420, SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(dialog.hwnd(), nullptr, 0, 0, 640, 420, SWP_NOMOVE | SWP_NOZORDER);
             read(afterSize);
-            GetClientRect(dialog.hwnd, &client);
+            GetClientRect(dialog.hwnd(), &client);
             GetWindowRect(mainkit::Control(dialog, IDC_NOTE_TEXT), &text);
-            MapWindowPoints(nullptr, dialog.hwnd, reinterpret_cast<POINT*>(&text), 2);
+            MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&text), 2);
         }),
     }));
     EXPECT_EQ(120, afterMove[0]);
@@ -166,7 +167,7 @@ TEST(MainWindowStart, FirstUseWritesTheDefaultBooksAfterAskingForADiary) {
 TEST(MainWindowStart, LogonAsFirstArgumentClosesTheWindowAtOnce) {
     mainkit::AddBook("Work", {});
     bool alive = false;
-    auto stillUp = Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd) != 0; });
+    auto stillUp = Do([&](MainDialog& dialog) { alive = IsWindowVisible(dialog.hwnd()) != 0; });
     EXPECT_FALSE(mainkit::RunMainWindow({stillUp}, {"qmark.exe", "/logon"}));
     EXPECT_FALSE(alive);
     EXPECT_TRUE(mainkit::RunMainWindow({stillUp}, {"qmark.exe", "/LOGON"}));
@@ -189,14 +190,14 @@ TEST(MainWindowClose, CloseEndsTheProgramWithTheHotKeyOffAndHidesTheWindowWithIt
     SetSettingBool("Settings", "HotKeyOn", true);
     bool hidden = false, alive = false, escapeKept = false;
     EXPECT_TRUE(mainkit::RunMainWindow({
-        Do([](MainDialog& dialog) { testkit::PostKey(dialog.hwnd, VK_ESCAPE); }),
+        Do([](MainDialog& dialog) { testkit::PostKey(dialog.hwnd(), VK_ESCAPE); }),
         Do([&](MainDialog& dialog) {
-            escapeKept = IsWindowVisible(dialog.hwnd) != 0;
-            PostMessageA(dialog.hwnd, WM_CLOSE, 0, 0); // the close box
+            escapeKept = IsWindowVisible(dialog.hwnd()) != 0;
+            PostMessageA(dialog.hwnd(), WM_CLOSE, 0, 0); // the close box
         }),
         Do([&](MainDialog& dialog) {
-            hidden = !IsWindowVisible(dialog.hwnd);
-            alive = IsWindow(dialog.hwnd) != 0;
+            hidden = !IsWindowVisible(dialog.hwnd());
+            alive = IsWindow(dialog.hwnd()) != 0;
         }),
     }));
     EXPECT_TRUE(escapeKept); // Escape does nothing
@@ -213,18 +214,29 @@ TEST(MainWindowLook, BookWithNotesLooksFinished) {
     SetSettingString("Settings", "CurrentNote", "Shopping");
     std::string shot;
     DWORD shown = 0;
+    COLORREF nameBackground = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             mainkit::FireTimer(dialog, 1);
             shown = GetTickCount();
         }),
         WaitFor([&](MainDialog&) { return GetTickCount() - shown > 1000; }), // painted by now
         Do([&](MainDialog& dialog) {
-            shot = testkit::SaveScreenImage(dialog.hwnd, "main_window");
+            shot = testkit::SaveScreenImage(dialog.hwnd(), "main_window");
+            // A pixel of the name field right of the note's name: its own pale yellow.
+            HWND name = mainkit::Control(dialog, IDC_NOTE_NAME);
+            RECT client;
+            GetClientRect(name, &client);
+            POINT at = {client.right - 3, client.bottom / 2};
+            ClientToScreen(name, &at);
+            nameBackground = testkit::ScreenPixel(at);
         }),
     }));
     EXPECT_FALSE(shot.empty());
+    EXPECT_EQ(RGB(255, 255, 195), nameBackground);
+    // The caption buttons and check marks are drawn with Marlett: without it they show as letters.
+    EXPECT_EQ("Marlett", testkit::FontFaceFound("Marlett", SYMBOL_CHARSET));
 }
 
 TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
@@ -233,7 +245,7 @@ TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
     char tipText[100] = "";
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([](MainDialog& dialog) {
-            DestroyWindow(dialog.splash.hwnd);
+            DestroyWindow(MainDialogProbe::Splash(dialog));
             HWND list = mainkit::Control(dialog, IDC_NOTE_LIST);
             RECT rect;
             GetWindowRect(list, &rect);
@@ -242,12 +254,15 @@ TEST(MainWindowLook, HoveringTheNoteListShowsItsTip) {
             ScreenToClient(list, &point);
             PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
         }),
-        WaitFor([](MainDialog& dialog) { return IsWindowVisible(dialog.toolTips) != 0; }),
+        WaitFor([](MainDialog& dialog) {
+            return IsWindowVisible(MainDialogProbe::ToolTips(dialog)) != 0;
+        }),
         Do([&](MainDialog& dialog) {
             TOOLINFOA tool = {};
             tool.cbSize = TTTOOLINFOA_V1_SIZE;
             tool.lpszText = tipText;
-            SendMessageA(dialog.toolTips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(MainDialogProbe::ToolTips(dialog), TTM_GETCURRENTTOOLA, 0,
+                         reinterpret_cast<LPARAM>(&tool));
             tipTool = reinterpret_cast<HWND>(tool.uId);
             EXPECT_EQ(mainkit::Control(dialog, IDC_NOTE_LIST), tipTool);
         }),

@@ -40,8 +40,8 @@ BOOL CALLBACK CancelOtherDialog(HWND window, LPARAM mainWindow) {
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Run* run = g_run;
-    if (run == nullptr || run->dialog->hwnd == nullptr) return;
-    HWND window = run->dialog->hwnd;
+    if (run == nullptr || run->dialog->hwnd() == nullptr) return;
+    HWND window = run->dialog->hwnd();
     // A question nobody answers, even one that set-up asks before the window shows, ends the
     // run when time is up instead of holding it for ever.
     if (static_cast<LONG>(GetTickCount() - run->deadline) >= 0) {
@@ -132,7 +132,7 @@ Step PressKey(int id, UINT virtualKey, std::vector<int> modifiers) {
         for (int key : modifiers)
             state[key] |= 0x80;
         SetKeyboardState(state);
-        HWND target = id != 0 ? Control(dialog, id) : dialog.hwnd;
+        HWND target = id != 0 ? Control(dialog, id) : dialog.hwnd();
         SetFocus(target);
         testkit::PostKey(target, virtualKey, true);
         return false;
@@ -159,7 +159,7 @@ bool RunMainWindow(std::vector<Step> steps, const std::vector<const char*>& args
 }
 
 HWND Control(MainDialog& dialog, int id) {
-    return GetDlgItem(dialog.hwnd, id);
+    return GetDlgItem(dialog.hwnd(), id);
 }
 
 std::string ControlText(MainDialog& dialog, int id) {
@@ -193,7 +193,7 @@ std::vector<int> SelectedNotes(MainDialog& dialog) {
 }
 
 bool MenuItemEnabled(MainDialog& dialog, int id) {
-    UINT state = GetMenuState(GetMenu(dialog.hwnd), id, MF_BYCOMMAND);
+    UINT state = GetMenuState(GetMenu(dialog.hwnd()), id, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
@@ -231,12 +231,12 @@ void SelectOnly(MainDialog& dialog, int item) {
 }
 
 void SendCommand(MainDialog& dialog, int id, int notifyCode) {
-    SendMessageA(dialog.hwnd, WM_COMMAND, MAKEWPARAM(id, notifyCode),
+    SendMessageA(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, notifyCode),
                  reinterpret_cast<LPARAM>(Control(dialog, id)));
 }
 
 void FireTimer(MainDialog& dialog, UINT_PTR id) {
-    SendMessageA(dialog.hwnd, WM_TIMER, id, 0);
+    SendMessageA(dialog.hwnd(), WM_TIMER, id, 0);
 }
 
 void TypeIntoNote(MainDialog& dialog, const char* text) {

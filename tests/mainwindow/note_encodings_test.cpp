@@ -96,7 +96,7 @@ TEST(NoteEncodings, AnsiBytesStayAndPastedCharactersAreKept) {
     steps.push_back(Do([](MainDialog& dialog) {
         mainkit::SelectOnly(dialog, 1);
         const wchar_t pasted[] = L"\u65E5\u672C\u8A9E \u0141 ";
-        ASSERT_TRUE(OpenClipboard(dialog.hwnd));
+        ASSERT_TRUE(OpenClipboard(dialog.hwnd()));
         EmptyClipboard();
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
         std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
@@ -155,7 +155,7 @@ TEST(NoteEncodings, NotesWhoseNamesTheCodePageCannotSpellAreShownAndKept) {
             mainkit::SelectOnly(dialog, 0);
             shown[0] = ShowNote(dialog);
             testkit::PumpPending(); // the answered message box leaves the screen
-            testkit::SaveScreenImage(dialog.hwnd, "main-window-unspellable-name");
+            testkit::SaveScreenImage(dialog.hwnd(), "main-window-unspellable-name");
             mainkit::TypeIntoNote(dialog, "X");
             SetWindowTextA(mainkit::Control(dialog, IDC_NOTE_NAME), "Renamed");
         }),

@@ -20,22 +20,22 @@ class PlainMainWindow {
                            reinterpret_cast<LPARAM>(&dialog));
     }
     ~PlainMainWindow() {
-        if (dialog.hwnd != nullptr) DestroyWindow(dialog.hwnd);
+        if (dialog.hwnd() != nullptr) DestroyWindow(dialog.hwnd());
     }
     PlainMainWindow(const PlainMainWindow&) = delete;
     PlainMainWindow& operator=(const PlainMainWindow&) = delete;
 
-    HWND hwnd() const { return dialog.hwnd; }
+    HWND hwnd() const { return dialog.hwnd(); }
     std::string MenuText(int id) const {
         char text[260] = "";
-        GetMenuStringA(GetMenu(dialog.hwnd), id, text, sizeof text, MF_BYCOMMAND);
+        GetMenuStringA(GetMenu(dialog.hwnd()), id, text, sizeof text, MF_BYCOMMAND);
         return text;
     }
     bool MenuChecked(int id) const {
-        return (GetMenuState(GetMenu(dialog.hwnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        return (GetMenuState(GetMenu(dialog.hwnd()), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
     bool MenuGrayed(int id) const {
-        return (GetMenuState(GetMenu(dialog.hwnd), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return (GetMenuState(GetMenu(dialog.hwnd()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
     }
 
     LModelessDialogBox dialog;

@@ -1,5 +1,6 @@
 // The main window over damaged settings and at the path length bound: it starts, lists and
 // saves sensibly, and refuses what cannot be stored with a message instead of cutting a path.
+#include "mainwindow/main_dialog_probe.h"
 #include "mainwindow/main_window_kit.h"
 
 #include "notes/book_list.h"
@@ -47,14 +48,14 @@ TEST(DamagedSettings, StartUpListsTheBooksOpensTheNoteAndPlacesTheWindow) {
     bool homeReadOnly = false;
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
-            GetWindowRect(dialog.hwnd, &placed);
+            GetWindowRect(dialog.hwnd(), &placed);
             book = mainkit::ControlText(dialog, IDC_BOOK_LIST);
             note = mainkit::ControlText(dialog, IDC_NOTE_NAME);
-            SendDlgItemMessageA(dialog.hwnd, IDC_BOOK_LIST, CB_SELECTSTRING, -1,
+            SendDlgItemMessageA(dialog.hwnd(), IDC_BOOK_LIST, CB_SELECTSTRING, -1,
                                 reinterpret_cast<LPARAM>("Home"));
             mainkit::SendCommand(dialog, IDC_BOOK_LIST, CBN_SELCHANGE);
             homeBook = mainkit::ControlText(dialog, IDC_BOOK_LIST);
-            homeReadOnly = dialog.readOnly;
+            homeReadOnly = MainDialogProbe::ReadOnly(dialog);
         }),
         mainkit::Answer(answers, {DialogScript::Press(IDOK)}),
         Do([](MainDialog& dialog) { mainkit::SendCommand(dialog, IDM_BOOK_REMOVE); }),
@@ -108,7 +109,7 @@ TEST(PathBound, NotePathsUpTo259CharactersAndNoMore) {
             SetWindowTextA(mainkit::Control(dialog, IDC_NOTE_NAME), tooLong.c_str());
             mainkit::FireTimer(dialog, 2);
             nameAfterRefusal = mainkit::ControlText(dialog, IDC_NOTE_NAME);
-            SendDlgItemMessageA(dialog.hwnd, IDC_BOOK_LIST, CB_SETCURSEL, 1, 0);
+            SendDlgItemMessageA(dialog.hwnd(), IDC_BOOK_LIST, CB_SETCURSEL, 1, 0);
             mainkit::SendCommand(dialog, IDC_BOOK_LIST, CBN_SELCHANGE);
             mainkit::SendCommand(dialog, IDM_NOTE_NEW);
             deepNotes = mainkit::ListedNotes(dialog);

@@ -24,7 +24,7 @@ TEST(SetupRoad, RunningCopyIsToldToExitAndSavesItsOpenNote) {
             // The installer's terms page is cancelled; the exit command reached the window.
             script.reset(new testkit::DialogScript({testkit::DialogScript::Press(IDCANCEL)}));
             script->IgnoreCaption("Installing Quillmark v 1.01");
-            HWND window = dialog.hwnd;
+            HWND window = dialog.hwnd();
             EXPECT_TRUE(RunSetupRoad(INSTALL_MAGIC, window));
             windowGone = !IsWindow(window);
         }),

@@ -91,12 +91,12 @@ TEST(SharedNotes, UneditedNoteShowsTheNewTextOnActivationAndOnReselection) {
             SetActiveWindow(other);
             WriteFileBytes(NotePath(book, "Plan"), "v2 from elsewhere");
             beforeActivation = NoteText(dialog);
-            SetActiveWindow(dialog.hwnd);
+            SetActiveWindow(dialog.hwnd());
             afterActivation = NoteText(dialog);
             WriteFileBytes(NotePath(book, "Plan"), "v3");
             NMHDR click = {mainkit::Control(dialog, IDC_NOTE_LIST), IDC_NOTE_LIST,
                            static_cast<UINT>(NM_CLICK)};
-            SendMessageA(dialog.hwnd, WM_NOTIFY, IDC_NOTE_LIST, reinterpret_cast<LPARAM>(&click));
+            SendMessageA(dialog.hwnd(), WM_NOTIFY, IDC_NOTE_LIST, reinterpret_cast<LPARAM>(&click));
             afterClick = NoteText(dialog);
             mainkit::FireTimer(dialog, 2);
         }),
@@ -123,7 +123,7 @@ TEST(SharedNotes, NoteRemovedOrRenamedElsewhereIsWrittenAgainByTheNextSave) {
         Do([&](MainDialog& dialog) {
             mainkit::FireTimer(dialog, 2);
             DeleteFileA(NotePath(book, "Plan").c_str());
-            SendMessageA(dialog.hwnd, WM_ACTIVATE, WA_ACTIVE, 0);
+            SendMessageA(dialog.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
             shownAfterRemoval = NoteText(dialog);
             mainkit::TypeIntoNote(dialog, "b");
         }),

@@ -166,12 +166,12 @@ TEST(MainWindowHotKey, TrayCloseWhileHiddenChangesNothing) {
     EXPECT_TRUE(mainkit::RunMainWindow({
         Do([&](MainDialog& dialog) {
             mainkit::SendCommand(dialog, IDM_CLOSE);
-            hiddenAfterFirst = !IsWindowVisible(dialog.hwnd);
+            hiddenAfterFirst = !IsWindowVisible(dialog.hwnd());
             mainkit::SendCommand(dialog, IDM_CLOSE); // the tray menu's "Close"
         }),
         Do([&](MainDialog& dialog) {
-            stillThereAfterSecond = IsWindow(dialog.hwnd) != FALSE;
-            visibleAfterSecond = IsWindowVisible(dialog.hwnd) != FALSE;
+            stillThereAfterSecond = IsWindow(dialog.hwnd()) != FALSE;
+            visibleAfterSecond = IsWindowVisible(dialog.hwnd()) != FALSE;
         }),
     }));
     EXPECT_TRUE(hiddenAfterFirst);
@@ -199,7 +199,7 @@ TEST(MainWindowHotKey, MenuShowsTheKeyAndExitWritesTheLogonValueWhileItIsOn) {
     UINT checkedAtStart = 0, checkedAfterToggle = 0;
     bool changeEnabledAtStart = true;
     EXPECT_TRUE(mainkit::RunMainWindow({Do([&](MainDialog& dialog) {
-        HMENU menu = GetMenu(dialog.hwnd);
+        HMENU menu = GetMenu(dialog.hwnd());
         GetMenuStringA(menu, IDM_HOT_KEY_TOGGLE, label, sizeof label, MF_BYCOMMAND);
         checkedAtStart = GetMenuState(menu, IDM_HOT_KEY_TOGGLE, MF_BYCOMMAND) & MF_CHECKED;
         changeEnabledAtStart = mainkit::MenuItemEnabled(dialog, IDM_HOT_KEY_CHANGE);

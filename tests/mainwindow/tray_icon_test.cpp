@@ -110,10 +110,10 @@ TEST(TrayIcon, IsAddedAgainWhenExplorerStartsAgain) {
     mainkit::AddBook("Work", {{"Alpha", "text"}});
     bool knownAfterLoss = true, knownAgain = false;
     EXPECT_TRUE(mainkit::RunMainWindow({mainkit::Do([&](MainDialog& dialog) {
-        RemoveTrayIcon(dialog.hwnd); // what a restarted Explorer knows
-        knownAfterLoss = TrayKnowsIcon(dialog.hwnd);
-        SendMessageA(dialog.hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-        knownAgain = TrayKnowsIcon(dialog.hwnd);
+        RemoveTrayIcon(dialog.hwnd()); // what a restarted Explorer knows
+        knownAfterLoss = TrayKnowsIcon(dialog.hwnd());
+        SendMessageA(dialog.hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        knownAgain = TrayKnowsIcon(dialog.hwnd());
     })}));
     EXPECT_FALSE(knownAfterLoss);
     EXPECT_TRUE(knownAgain);

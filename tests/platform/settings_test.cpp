@@ -1,4 +1,5 @@
 // The settings store against the real registry of the Wine prefix.
+#include "platform/handles.h"
 #include "platform/settings.h"
 #include "testkit/testkit.h"
 
@@ -29,11 +30,10 @@ TEST(Settings, NeverWrittenSectionGivesDefaultsAndFirstWriteCreatesIt) {
     EXPECT_TRUE(GetSettingBool(kSection, "Anything", true));
     DeleteSetting(kSection, "Anything");
 
-    HKEY key;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSectionKey, 0, KEY_READ, &key));
+    CKey key;
+    EXPECT_NE(ERROR_SUCCESS, key.Open(HKEY_LOCAL_MACHINE, kSectionKey, KEY_READ));
     EXPECT_EQ(0, SetSettingString(kSection, "Name", "value"));
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSectionKey, 0, KEY_READ, &key));
-    RegCloseKey(key);
+    ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_LOCAL_MACHINE, kSectionKey, KEY_READ));
     EXPECT_EQ("value", Read("Name"));
 }
 

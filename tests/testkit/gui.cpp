@@ -1,5 +1,7 @@
 #include "testkit/gui.h"
 
+#include "platform/handles.h"
+
 #include <commctrl.h>
 #include <shlobj.h>
 
@@ -300,6 +302,19 @@ COLORREF ScreenPixel(POINT at) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+std::string FontFaceFound(const char* face, BYTE charset) {
+    HDC screen = GetDC(nullptr);
+    CGdiObject<HFONT> font(CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       DEFAULT_PITCH, face));
+    HGDIOBJ previous = SelectObject(screen, font.get());
+    char found[LF_FACESIZE] = "";
+    GetTextFaceA(screen, sizeof found, found);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
 } // namespace testkit

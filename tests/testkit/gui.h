@@ -99,5 +99,7 @@ void ChooseFolderInPicker(HWND picker, const std::string& folder);
 std::string SaveScreenImage(HWND window, const std::string& name);
 // The colour that the screen shows at a point of the screen.
 COLORREF ScreenPixel(POINT at);
+// The face the font mapper gives for face in charset: face itself when the font is installed.
+std::string FontFaceFound(const char* face, BYTE charset);
 
 } // namespace testkit

@@ -2,6 +2,8 @@
 // test for the test's length, and puts back what was there.
 #pragma once
 
+#include "platform/handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -17,7 +19,7 @@ class ShellFolderOverride {
 
   private:
     const char* name_;
-    HKEY key_ = nullptr;
+    CKey key_;
     bool had_ = false;
     std::string old_;
 };

@@ -5,6 +5,8 @@
 #define _WIN32_WINNT 0x0600
 #include <windows.h>
 
+#include "platform/handles.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -41,29 +43,30 @@ void DropScratch() {
 
 namespace {
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
-    if (file == INVALID_HANDLE_VALUE) return false;
+bool WriteAll(HANDLE opened, const std::string& bytes) {
+    CHandle file(opened);
+    if (!file.valid()) return false;
     DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    BOOL ok =
+        WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return file.Close() && ok && written == bytes.size();
 }
 
-std::string ReadAll(HANDLE file) {
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+std::string ReadAll(HANDLE opened) {
+    CHandle file(opened);
+    if (!file.valid()) return "<missing>";
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
         bytes.append(buffer, read);
-    CloseHandle(file);
     return bytes;
 }
 
 void RemoveTreeW(const std::wstring& path) {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
+    // The search ends before its folder is removed.
+    if (CFindHandle search((path + L"\\*").c_str(), &found); search.valid()) {
         do {
             std::wstring name = found.cFileName;
             if (name == L"." || name == L"..") continue;
@@ -74,8 +77,7 @@ void RemoveTreeW(const std::wstring& path) {
                 SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(child.c_str());
             }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        } while (search.Next(&found));
     }
     RemoveDirectoryW(path.c_str());
 }
@@ -115,12 +117,11 @@ std::wstring Wide(const std::string& path) {
 std::vector<std::wstring> FolderFiles(const std::string& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((Wide(folder) + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    CFindHandle search((Wide(folder) + L"\\*").c_str(), &found);
+    if (!search.valid()) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (search.Next(&found));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -132,41 +133,35 @@ void RemoveTree(const std::string& path) {
 
 void ResetProgramSettings() {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Velmora\\Quillmark");
-    HKEY run;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
-                      KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-        RegDeleteValueA(run, "QuillmarkRun");
-        RegCloseKey(run);
-    }
+    CKey run;
+    if (run.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                 KEY_SET_VALUE) == ERROR_SUCCESS)
+        RegDeleteValueA(run.get(), "QuillmarkRun");
 }
 
 bool ReadMachineValue(const char* key, const char* name, std::string* bytes, unsigned long* type) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return false;
+    CKey handle;
+    if (handle.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return false;
     DWORD size = 0;
     DWORD valueType = 0;
-    LONG result = RegQueryValueExA(handle, name, nullptr, &valueType, nullptr, &size);
+    LONG result = RegQueryValueExA(handle.get(), name, nullptr, &valueType, nullptr, &size);
     if (result == ERROR_SUCCESS) {
         bytes->assign(size, '\0');
-        result = RegQueryValueExA(handle, name, nullptr, &valueType,
+        result = RegQueryValueExA(handle.get(), name, nullptr, &valueType,
                                   reinterpret_cast<BYTE*>(&(*bytes)[0]), &size);
         bytes->resize(size);
     }
-    RegCloseKey(handle);
     if (type != nullptr) *type = valueType;
     return result == ERROR_SUCCESS;
 }
 
 bool WriteMachineValue(const char* key, const char* name, unsigned long type,
                        const std::string& bytes) {
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
-        return false;
-    LONG result = RegSetValueExA(handle, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                 static_cast<DWORD>(bytes.size()));
-    RegCloseKey(handle);
+    CKey handle;
+    if (handle.Create(HKEY_LOCAL_MACHINE, key, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
+    LONG result =
+        RegSetValueExA(handle.get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
     return result == ERROR_SUCCESS;
 }
 

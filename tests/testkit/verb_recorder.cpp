@@ -1,5 +1,6 @@
 #include "testkit/verb_recorder.h"
 
+#include "platform/handles.h"
 #include "testkit/gui.h"
 #include "testkit/testkit.h"
 
@@ -12,13 +13,10 @@ namespace testkit {
 namespace {
 
 void SetClassDefault(const std::string& key, const std::string& value) {
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &handle, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+    CKey handle;
+    if (handle.Create(HKEY_CLASSES_ROOT, key.c_str(), KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
+    RegSetValueExA(handle.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
 }
 
 // The log's lines, after waiting up to timeoutMs for at least `expected` of them.

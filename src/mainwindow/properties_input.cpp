@@ -1,4 +1,16 @@
-#include "mainwindow/diary_input.h"
+#include "mainwindow/properties_input.h"
+
+std::string SpaceAfterLineEndColons(const std::string& text) {
+    std::string result;
+    result.reserve(text.size() + 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        result += text[i];
+        if (text[i] != ':') continue;
+        const bool lineEnds = i + 1 == text.size() || text[i + 1] == '\n' || text[i + 1] == '\r';
+        if (lineEnds) result += ' ';
+    }
+    return result;
+}
 
 std::string HourItemText(int hour) {
     const int onClock = hour % 12 == 0 ? 12 : hour % 12;

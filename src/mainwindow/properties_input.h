@@ -1,8 +1,15 @@
-// What the Diary Properties dialog shows and accepts: the hour items of its two boxes and the
-// checks of its OK.
+// The pure halves of the Book Properties and Diary Properties dialogs: the stored form of a
+// book's template, and what the Diary Properties dialog shows and accepts (the hour items of its
+// two boxes and the checks of its OK).
 #pragma once
 
 #include <string>
+
+// A book's template as it is stored: every colon that ends a line is followed by a space, the
+// form of the diary's hour lines, so that the main window's Tab key lands after it.
+// A copy of text with one space inserted after every ":" that is followed by the end of the text,
+// a line feed or a carriage return. Nothing else changes, and nothing is cut.
+std::string SpaceAfterLineEndColons(const std::string& text);
 
 constexpr int kHourItemCount = 24;
 constexpr int kMaxDiaryWeeks = 52;

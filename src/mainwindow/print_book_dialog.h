@@ -1,11 +1,20 @@
-// The "Printing book" window: writes the book's print document and hands it to the shell's
+// Print Book: the Print Book dialog (template 2: page breaks between notes or not) and the
+// "Printing book" window, which writes the book's print document and hands it to the shell's
 // "print" verb.
 #pragma once
 
+#include "dialogs/ldialog.h"
 #include "dialogs/lprogress_dialog.h"
 
 #include <string>
 #include <vector>
+
+class BookPrintDialog : public LDialog {
+  public:
+    void InitDialog() override;
+    // Stores the choice ("PrintBookNotePerPage").
+    bool CmOk() override;
+};
 
 class BookPrintProgress : public LProgressDialog {
   public:
