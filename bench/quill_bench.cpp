@@ -13,9 +13,16 @@
 //   startup-plain           this program started again with a plain window ("idle"), until idle
 //   open-each QMARK BOOK    qmark.exe started on BOOK, then each note opened in turn by the Down
 //                           key in the note list: median, 95th percentile and slowest opening
+//   big-note QMARK BOOK KEYS  qmark.exe started on BOOK (a small first note, then a big one):
+//                           opening the big note, KEYS characters typed into its middle, the save
+//                           timer's save and switching back to the first note
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
 //   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
+//   big-floor FILE KEYS WIDTH HEIGHT  a bare RichEdit20A window of that size with the program's
+//                           font: FILE streamed in (SF_TEXT) and KEYS characters typed
+#include "bench_kit.h"
+#include "big_note_bench.h"
 #include "installer/extract.h"
 #include "notes/book_print.h"
 #include "notes/note_files.h"
@@ -39,28 +46,6 @@
 #include <vector>
 
 namespace {
-
-double SecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-// The notes in the order the note list shows them (ascending, ignoring case).
-std::vector<std::string> ListedNotes(const char* folder) {
-    std::vector<std::string> names = ListNotes(folder);
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return lstrcmpiA(a.c_str(), b.c_str()) < 0;
-    });
-    return names;
-}
 
 int List(const char* folder) {
     LARGE_INTEGER start = Now();
@@ -129,76 +114,6 @@ int Copy(const char* from, const char* to, DWORD chunk) {
     return 0;
 }
 
-// The running program's main window and what it shows.
-struct ProgramWindow {
-    PROCESS_INFORMATION process = {};
-    HWND window = nullptr;
-
-    HWND Item(int id) const { return GetDlgItem(window, id); }
-    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(Item(id), message, wParam, lParam);
-    }
-    // Listed notes count expected, the first one open, and the window answering messages; a
-    // plain window (notes -1) only answering.
-    bool Shows(LRESULT notes) const {
-        DWORD_PTR answer = 0;
-        return (notes < 0 || (Send(IDC_NOTE_LIST, LVM_GETITEMCOUNT) == notes &&
-                              Send(IDC_NOTE_TEXT, WM_GETTEXTLENGTH) > 0)) &&
-               SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0;
-    }
-    bool plain = false;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
-    auto* program = reinterpret_cast<ProgramWindow*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != program->process.dwProcessId || !IsWindowVisible(window) ||
-        (!program->plain && GetDlgItem(window, IDC_NOTE_LIST) == nullptr))
-        return TRUE;
-    program->window = window;
-    return FALSE;
-}
-
-// Only the books given, the current one first, and no note remembered: the first one opens.
-void PrepareBooks(const std::vector<const char*>& folders) {
-    SetSettingString("Settings", "CurrentNote", "");
-    while (BookList::Count() > 0)
-        BookList::RemoveBook(BookList::Count() - 1);
-    for (size_t i = folders.size(); i-- > 0;)
-        BookList::AddBook(folders[i], false);
-}
-
-// Starts program and waits until its window shows notes notes with the first open.
-bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started,
-                  const char* argument = "") {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    char commandLine[LFile::kPathSize + 40];
-    std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", program, argument);
-    started->plain = notes < 0;
-    if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started->process))
-        return false;
-    WaitForInputIdle(started->process.hProcess, 30000);
-    const DWORD deadline = GetTickCount() + 30000;
-    while (GetTickCount() < deadline) {
-        if (started->window == nullptr)
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(started));
-        if (started->window != nullptr && started->Shows(notes)) return true;
-        Sleep(1);
-    }
-    return false;
-}
-
-void EndProgram(ProgramWindow& program) {
-    if (program.window != nullptr)
-        PostMessageA(program.window, program.plain ? WM_CLOSE : WM_COMMAND, IDM_EXIT, 0);
-    if (WaitForSingleObject(program.process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(program.process.hProcess, 1);
-    CloseHandle(program.process.hProcess);
-    CloseHandle(program.process.hThread);
-}
 
 int StartUp(const char* program, const char* book) {
     PrepareBooks({book});
@@ -207,8 +122,10 @@ int StartUp(const char* program, const char* book) {
     LARGE_INTEGER start = Now();
     bool shown = StartProgram(program, notes, &started);
     double seconds = SecondsSince(start);
+    const size_t peak = PeakKb(started);
     EndProgram(started);
-    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    std::printf("seconds=%.4f notes=%ld shown=%d peak_kb=%zu\n", seconds, static_cast<long>(notes),
+                shown, peak);
     return shown ? 0 : 1;
 }
 
@@ -253,8 +170,10 @@ int Switch(const char* program, const char* from, const char* to) {
     RedrawWindow(started.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     bool shown = started.Shows(notes);
     double seconds = SecondsSince(start);
+    const size_t peak = PeakKb(started);
     EndProgram(started);
-    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    std::printf("seconds=%.4f notes=%ld shown=%d peak_kb=%zu\n", seconds, static_cast<long>(notes),
+                shown, peak);
     return shown ? 0 : 1;
 }
 
@@ -368,11 +287,15 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
     if (argc == 5 && std::strcmp(argv[1], "find-window") == 0)
         return FindThroughWindow(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::strcmp(argv[1], "big-note") == 0)
+        return BigNote(argv[2], argv[3], std::atoi(argv[4]));
+    if (argc == 6 && std::strcmp(argv[1], "big-floor") == 0)
+        return BigFloor(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
         return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);
     if (argc == 5 && std::strcmp(argv[1], "copy") == 0)
         return Copy(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10));
-    std::fprintf(stderr, "usage: quill_bench list|find|print|extract|startup|switch|read|copy ... "
+    std::fprintf(stderr, "usage: quill_bench list|find|print|extract|startup|switch|big-note|read|copy ... "
                          "(see the top of quill_bench.cpp)\n");
     return 2;
 }

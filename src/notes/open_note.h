@@ -61,6 +61,8 @@ class OpenNote {
     bool Readable() const { return readable_; }
     // The open note cannot be changed: its file is read-only or could not be read.
     bool Locked() const { return stamp_.readOnly || !readable_; }
+    // The note's file was read-only when last looked at.
+    bool ReadOnlyOnDisk() const { return stamp_.readOnly; }
     // The folder of the open note into folder (260 bytes); "" when no note is open.
     void GetFolder(char* folder) const;
 

@@ -164,6 +164,27 @@ TEST(MainWindowMenus, CutCopyAndClearFollowTheSelectionAndAboutOpens) {
     EXPECT_EQ("About Quillmark", answers->seen()[0].caption);
 }
 
+TEST(MainWindowMenus, CutCopyAndClearAreGrayedInTheNextNoteOpenedWithNothingSelected) {
+    mainkit::AddBook("Work", {{"A", "some text"}, {"B", "other text"}});
+    bool copyInA = false, cutInB = true, copyInB = true, clearInB = true;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([&](MainDialog& dialog) {
+            mainkit::SendCommand(dialog, IDM_SELECT_ALL);
+            copyInA = mainkit::MenuItemEnabled(dialog, IDM_COPY);
+            mainkit::SelectOnly(dialog, 1);
+        }),
+        Do([&](MainDialog& dialog) {
+            cutInB = mainkit::MenuItemEnabled(dialog, IDM_CUT);
+            copyInB = mainkit::MenuItemEnabled(dialog, IDM_COPY);
+            clearInB = mainkit::MenuItemEnabled(dialog, IDM_CLEAR);
+        }),
+    }));
+    EXPECT_TRUE(copyInA);
+    EXPECT_FALSE(cutInB);
+    EXPECT_FALSE(copyInB);
+    EXPECT_FALSE(clearInB);
+}
+
 TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {
     testkit::VerbRecorder recorder;
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}, {"B", "b"}, {"C", "c"}});
