@@ -19,6 +19,9 @@
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
 //   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
+//   list-view FOLDER        a bare report list view of the note list's size filled with the
+//                           notes of FOLDER, appended in order with redrawing off, then drawn;
+//                           with this program's peak working set
 //   big-floor FILE KEYS WIDTH HEIGHT  a bare RichEdit20A window of that size with the program's
 //                           font: FILE streamed in (SF_TEXT) and KEYS characters typed
 #include "bench_kit.h"
@@ -52,8 +55,12 @@ int List(const char* folder) {
     std::vector<std::string> names = ListNotes(folder);
     char name[LFile::kPathSize] = "";
     bool free = FirstFreeNewNoteName(names, name);
-    std::printf("seconds=%.4f notes=%zu next=%s\n", SecondsSince(start), names.size(),
-                free ? name : "-");
+    const double seconds = SecondsSince(start);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::printf("seconds=%.4f notes=%zu next=%s peak_kb=%zu\n", seconds, names.size(),
+                free ? name : "-", static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
     return names.empty() ? 1 : 0;
 }
 
@@ -254,6 +261,42 @@ int OpenEach(const char* program, const char* book) {
     return last == notes - 1 ? 0 : 1;
 }
 
+int ListView(const char* folder) {
+    InitCommonControls();
+    const std::vector<std::string> names = ListedNotes(folder);
+    HWND parent = CreateWindowA("STATIC", "quill_bench list", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                0, 400, 400, nullptr, nullptr, nullptr, nullptr);
+    LARGE_INTEGER start = Now();
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS |
+                                    LVS_NOCOLUMNHEADER,
+                                0, 0, 180, 290, parent, nullptr, nullptr, nullptr);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 170;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    int index = 0;
+    for (const std::string& name : names) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = index++;
+        item.pszText = const_cast<char*>(name.c_str());
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const double seconds = SecondsSince(start);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    const LRESULT listed = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    DestroyWindow(parent);
+    std::printf("seconds=%.4f notes=%ld peak_kb=%zu\n", seconds, static_cast<long>(listed),
+                static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
+    return listed == static_cast<LRESULT>(names.size()) ? 0 : 1;
+}
+
 struct NoProgress : ExtractProgress {
     void ShowFileName(const char*) override {}
     void ShowProgress(double) override {}
@@ -287,6 +330,7 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
     if (argc == 5 && std::strcmp(argv[1], "find-window") == 0)
         return FindThroughWindow(argv[2], argv[3], argv[4]);
+    if (argc == 3 && std::strcmp(argv[1], "list-view") == 0) return ListView(argv[2]);
     if (argc == 5 && std::strcmp(argv[1], "big-note") == 0)
         return BigNote(argv[2], argv[3], std::atoi(argv[4]));
     if (argc == 6 && std::strcmp(argv[1], "big-floor") == 0)

@@ -104,15 +104,19 @@ TEST(NoteCommands, NewNoteTakesTheFirstFreeNameAndTheBooksTemplate) {
     const std::string book = mainkit::AddBook("Work", {{"New 1", ""}, {"New 3", ""}});
     testkit::WriteFileBytes(book + "\\template._txt", "To do:\r\n");
     std::string name;
+    std::vector<std::string> listed;
     int focus = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
         PressKey(IDC_NOTE_LIST, 'N', {VK_CONTROL}),
         Do([&](MainDialog& dialog) {
             name = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+            listed = mainkit::ListedNotes(dialog);
             focus = mainkit::FocusedControl();
         }),
     }));
     EXPECT_EQ("New 2", name);
+    // The list, filled in order, still sorts the notes added afterwards.
+    EXPECT_EQ((std::vector<std::string>{"New 1", "New 2", "New 3"}), listed);
     EXPECT_EQ(IDC_NOTE_NAME, focus);
     EXPECT_EQ("To do:\r\n", testkit::ReadFileBytes(NotePath(book, "New 2")));
 }
