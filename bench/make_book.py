@@ -57,7 +57,10 @@ def main():
         text = note_text(rng, size)
         if i == count:
             text = text[: size // 2] + " " + needle + " " + text[size // 2:]
-        with open(os.path.join(folder, "Note %05d.txt" % i), "w", newline="") as f:
+        # Numbers as wide as the largest (five digits at least), so that the list shows the
+        # notes in number order and the one holding NEEDLE last.
+        with open(os.path.join(folder, "Note %0*d.txt" % (max(5, len(str(count))), i)), "w",
+                  newline="") as f:
             f.write(text)
 
 
