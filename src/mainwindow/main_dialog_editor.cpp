@@ -110,7 +110,7 @@ void MainDialog::ShowEditorState(HWND text) {
 }
 
 // Every property of the editor is set before the text goes in: Wine's rich edit wraps the whole
-// text again whenever one changes afterwards, seconds for a long paragraph.
+// text again when some change afterwards (its font: seconds for a long paragraph).
 bool MainDialog::LoadRichEditText(const char* path, NoteEncoding* encoding) {
     std::string bytes;
     const bool read = path[0] != '\0' && ReadNoteBytes(path, &bytes);
@@ -313,8 +313,8 @@ bool MainDialog::CanChangeNote() const {
 
 // Runs after every command, each typed key's EN_CHANGE included, so the controls are only told
 // when their state changes. The editor above all: each time it repaints it reports EN_UPDATE, a
-// command that runs this again, and a changed property makes Wine's rich edit wrap its whole
-// text again. The menu items follow the state when a menu opens (EnableMenuItems).
+// command that runs this again, and so it would repaint for ever. The menu items follow the
+// state when a menu opens (EnableMenuItems).
 void MainDialog::UpdateControls() {
     const EditorState editor = NoteLocked() ? EditorState::ReadOnly : EditorState::Editable;
     if (editorState_ != editor) {
