@@ -13,9 +13,19 @@
 //   startup-plain           this program started again with a plain window ("idle"), until idle
 //   open-each QMARK BOOK    qmark.exe started on BOOK, then each note opened in turn by the Down
 //                           key in the note list: median, 95th percentile and slowest opening
+//   big-note QMARK BOOK KEYS  qmark.exe started on BOOK (a small first note, then a big one):
+//                           opening the big note, KEYS characters typed into its middle, the save
+//                           timer's save and switching back to the first note
 // and the least any Windows program does for the same work, the floor the platform sets:
 //   read FOLDER [COUNT]     opening, reading whole and closing the first COUNT notes, nothing else
 //   copy FROM TO CHUNK      copying a file with ReadFile and WriteFile, CHUNK bytes at a time
+//   list-view FOLDER        a bare report list view of the note list's size filled with the
+//                           notes of FOLDER, appended in order with redrawing off, then drawn;
+//                           with this program's peak working set
+//   big-floor FILE KEYS WIDTH HEIGHT  a bare RichEdit20A window of that size with the program's
+//                           font: FILE streamed in (SF_TEXT) and KEYS characters typed
+#include "bench_kit.h"
+#include "big_note_bench.h"
 #include "installer/extract.h"
 #include "notes/book_print.h"
 #include "notes/note_files.h"
@@ -42,35 +52,17 @@
 
 namespace {
 
-double SecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-// The notes in the order the note list shows them (ascending, ignoring case).
-std::vector<std::string> ListedNotes(const char* folder) {
-    std::vector<std::string> names = ListNotes(folder);
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return lstrcmpiA(a.c_str(), b.c_str()) < 0;
-    });
-    return names;
-}
-
 int List(const char* folder) {
     LARGE_INTEGER start = Now();
     std::vector<std::string> names = ListNotes(folder);
     char name[LFile::kPathSize] = "";
     bool free = FirstFreeNewNoteName(names, name);
-    std::printf("seconds=%.4f notes=%zu next=%s\n", SecondsSince(start), names.size(),
-                free ? name : "-");
+    const double seconds = SecondsSince(start);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::printf("seconds=%.4f notes=%zu next=%s peak_kb=%zu\n", seconds, names.size(),
+                free ? name : "-", static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
     return names.empty() ? 1 : 0;
 }
 
@@ -130,70 +122,6 @@ int Copy(const char* from, const char* to, DWORD chunk) {
     return 0;
 }
 
-// The running program's main window and what it shows.
-struct ProgramWindow {
-    StartedProcess process;
-    HWND window = nullptr;
-
-    HWND Item(int id) const { return GetDlgItem(window, id); }
-    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(Item(id), message, wParam, lParam);
-    }
-    // Listed notes count expected, the first one open, and the window answering messages; a
-    // plain window (notes -1) only answering.
-    bool Shows(LRESULT notes) const {
-        DWORD_PTR answer = 0;
-        return (notes < 0 || (Send(IDC_NOTE_LIST, LVM_GETITEMCOUNT) == notes &&
-                              Send(IDC_NOTE_TEXT, WM_GETTEXTLENGTH) > 0)) &&
-               SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0;
-    }
-    bool plain = false;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
-    auto* program = reinterpret_cast<ProgramWindow*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != program->process.id || !IsWindowVisible(window) ||
-        (!program->plain && GetDlgItem(window, IDC_NOTE_LIST) == nullptr))
-        return TRUE;
-    program->window = window;
-    return FALSE;
-}
-
-// Only the books given, the current one first, and no note remembered: the first one opens.
-void PrepareBooks(const std::vector<const char*>& folders) {
-    WriteSetting(setting::kCurrentNote, "");
-    while (BookList::Count() > 0)
-        BookList::RemoveBook(BookList::Count() - 1);
-    for (size_t i = folders.size(); i-- > 0;)
-        BookList::AddBook(folders[i], false);
-}
-
-// Starts program and waits until its window shows notes notes with the first open.
-bool StartProgram(const char* program, LRESULT notes, ProgramWindow* started,
-                  const char* argument = "") {
-    started->plain = notes < 0;
-    if (!StartProcess(program, argument, SW_SHOWNORMAL, &started->process)) return false;
-    WaitForInputIdle(started->process.process.get(), 30000);
-    const DWORD deadline = GetTickCount() + 30000;
-    while (GetTickCount() < deadline) {
-        if (started->window == nullptr)
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(started));
-        if (started->window != nullptr && started->Shows(notes)) return true;
-        Sleep(1);
-    }
-    return false;
-}
-
-void EndProgram(ProgramWindow& program) {
-    if (program.window != nullptr)
-        PostMessageA(program.window, program.plain ? WM_CLOSE : WM_COMMAND, IDM_EXIT, 0);
-    if (program.process.process.valid() &&
-        WaitForSingleObject(program.process.process.get(), 10000) != WAIT_OBJECT_0)
-        TerminateProcess(program.process.process.get(), 1);
-    program.process.process.Reset();
-}
 
 int StartUp(const char* program, const char* book) {
     PrepareBooks({book});
@@ -202,8 +130,10 @@ int StartUp(const char* program, const char* book) {
     LARGE_INTEGER start = Now();
     bool shown = StartProgram(program, notes, &started);
     double seconds = SecondsSince(start);
+    const size_t peak = PeakKb(started);
     EndProgram(started);
-    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    std::printf("seconds=%.4f notes=%ld shown=%d peak_kb=%zu\n", seconds, static_cast<long>(notes),
+                shown, peak);
     return shown ? 0 : 1;
 }
 
@@ -248,8 +178,10 @@ int Switch(const char* program, const char* from, const char* to) {
     RedrawWindow(started.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     bool shown = started.Shows(notes);
     double seconds = SecondsSince(start);
+    const size_t peak = PeakKb(started);
     EndProgram(started);
-    std::printf("seconds=%.4f notes=%ld shown=%d\n", seconds, static_cast<long>(notes), shown);
+    std::printf("seconds=%.4f notes=%ld shown=%d peak_kb=%zu\n", seconds, static_cast<long>(notes),
+                shown, peak);
     return shown ? 0 : 1;
 }
 
@@ -330,6 +262,42 @@ int OpenEach(const char* program, const char* book) {
     return last == notes - 1 ? 0 : 1;
 }
 
+int ListView(const char* folder) {
+    InitCommonControls();
+    const std::vector<std::string> names = ListedNotes(folder);
+    HWND parent = CreateWindowA("STATIC", "quill_bench list", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                0, 400, 400, nullptr, nullptr, nullptr, nullptr);
+    LARGE_INTEGER start = Now();
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS |
+                                    LVS_NOCOLUMNHEADER,
+                                0, 0, 180, 290, parent, nullptr, nullptr, nullptr);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 170;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    int index = 0;
+    for (const std::string& name : names) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = index++;
+        item.pszText = const_cast<char*>(name.c_str());
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const double seconds = SecondsSince(start);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    const LRESULT listed = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    DestroyWindow(parent);
+    std::printf("seconds=%.4f notes=%ld peak_kb=%zu\n", seconds, static_cast<long>(listed),
+                static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
+    return listed == static_cast<LRESULT>(names.size()) ? 0 : 1;
+}
+
 struct NoProgress : ExtractProgress {
     void ShowFileName(const char*) override {}
     void ShowProgress(double) override {}
@@ -363,11 +331,16 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "switch") == 0) return Switch(argv[2], argv[3], argv[4]);
     if (argc == 5 && std::strcmp(argv[1], "find-window") == 0)
         return FindThroughWindow(argv[2], argv[3], argv[4]);
+    if (argc == 3 && std::strcmp(argv[1], "list-view") == 0) return ListView(argv[2]);
+    if (argc == 5 && std::strcmp(argv[1], "big-note") == 0)
+        return BigNote(argv[2], argv[3], std::atoi(argv[4]));
+    if (argc == 6 && std::strcmp(argv[1], "big-floor") == 0)
+        return BigFloor(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
         return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);
     if (argc == 5 && std::strcmp(argv[1], "copy") == 0)
         return Copy(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10));
-    std::fprintf(stderr, "usage: quill_bench list|find|print|extract|startup|switch|read|copy ... "
+    std::fprintf(stderr, "usage: quill_bench list|find|print|extract|startup|switch|big-note|read|copy ... "
                          "(see the top of quill_bench.cpp)\n");
     return 2;
 }

@@ -40,12 +40,12 @@ NoteSearchProgress::NoteSearchProgress(const char* folder, std::vector<std::stri
       fileNames_(std::move(fileNames)), state_(state) {}
 
 bool NoteSearchProgress::SearchNotes() {
-    return FindNoteContaining(folder_.c_str(), names_, &state_.findNoteIndex, state_.findText,
-                              state_.findMatchCase, [this](size_t index, size_t count) {
-                                  if (PumpMessages()) return false; // cancelled
-                                  SetProgress(static_cast<double>(index) /
-                                              static_cast<double>(count));
-                                  return true;
-                              },
-                              fileNames_);
+    return FindNoteContaining(
+        folder_.c_str(), names_, &state_.findNoteIndex, state_.findText, state_.findMatchCase,
+        [this](size_t index, size_t count) {
+            if (PumpMessages()) return false; // cancelled
+            SetProgress(static_cast<double>(index) / static_cast<double>(count));
+            return true;
+        },
+        fileNames_);
 }

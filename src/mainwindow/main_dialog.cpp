@@ -50,7 +50,6 @@ void MainDialog::InitDialog() {
     HotKeyOpen(*this);
     AddToolTips();
     if (logonStart_) PostMessageA(hwnd(), WM_COMMAND, IDM_CLOSE, 0);
-    RefreshEditCommands();
 }
 
 void MainDialog::DestroyDialog() {
@@ -170,7 +169,10 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         return TRUE;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_INITMENUPOPUP:
+        EnableMenuItems(reinterpret_cast<HMENU>(wParam));
+        return TRUE;
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd(), IDC_NOTE_LIST))
             TrackContextMenu(IDR_NOTE_LIST_MENU);
@@ -208,30 +210,55 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return LKeyDialogBox::DialogProc(message, wParam, lParam);
 }
 
-INT_PTR MainDialog::OnNotify(const NMHDR& header, LPARAM lParam) {
-    // Every notification is answered 0, so that the controls carry on as usual (the rich edit
-    // still takes the clicks and right clicks it reports): returning FALSE leaves the answer to
-    // the dialog manager, which gives 0. Setting DWLP_MSGRESULT instead would cost a round trip
-    // to the window server under Wine for each of the thousands of notifications a long note
-    // list sends while it fills.
-    if (header.idFrom == IDC_NOTE_LIST && header.code == LVN_ITEMCHANGED) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-        if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED)) {
+// Every notification is answered 0, so that the controls carry on as usual (the rich edit still
+// takes the clicks and right clicks it reports). Returning FALSE leaves the answer to the dialog
+// manager, which gives 0; setting DWLP_MSGRESULT instead would cost a round trip to the window
+// server under Wine for each of the thousands of notifications a long note list sends while it
+// fills.
+INT_PTR MainDialog::AnswerNotification() {
+    return FALSE;
+}
+
+INT_PTR MainDialog::OnNotify(const NMHDR& header) {
+    if (header.idFrom == IDC_NOTE_LIST)
+        OnNoteListNotify(header);
+    else if (header.idFrom == IDC_NOTE_TEXT)
+        OnNoteTextNotify(header);
+    return AnswerNotification();
+}
+
+void MainDialog::OnNoteListNotify(const NMHDR& header) {
+    switch (header.code) {
+    case LVN_ITEMCHANGED: {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED)) {
             ItemSelectionChanged();
             UpdateControls();
         }
-    } else if (header.idFrom == IDC_NOTE_LIST && header.code == NM_CLICK) {
-        ItemSelectionChanged(); // a click on the open note shows a change made elsewhere
-    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_LINK) {
-        const auto* link = reinterpret_cast<const ENLINK*>(lParam);
-        if (link->msg == WM_LBUTTONDOWN) OpenClickedLink(link->chrg.cpMin, link->chrg.cpMax);
-    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_SELCHANGE) {
-        RefreshEditCommands();
-    } else if (header.idFrom == IDC_NOTE_TEXT && header.code == EN_MSGFILTER) {
-        if (reinterpret_cast<const MSGFILTER*>(lParam)->msg == WM_RBUTTONDOWN)
-            TrackContextMenu(IDR_NOTE_TEXT_MENU);
+        break;
     }
-    return FALSE;
+    case NM_CLICK:
+        ItemSelectionChanged(); // a click on the open note shows a change made elsewhere
+        break;
+    default:
+        break;
+    }
+}
+
+void MainDialog::OnNoteTextNotify(const NMHDR& header) {
+    switch (header.code) {
+    case EN_LINK: {
+        const auto& link = reinterpret_cast<const ENLINK&>(header);
+        if (link.msg == WM_LBUTTONDOWN) OpenClickedLink(link.chrg.cpMin, link.chrg.cpMax);
+        break;
+    }
+    case EN_MSGFILTER:
+        if (reinterpret_cast<const MSGFILTER&>(header).msg == WM_RBUTTONDOWN)
+            TrackContextMenu(IDR_NOTE_TEXT_MENU);
+        break;
+    default:
+        break;
+    }
 }
 
 // The link is read whole, however long, so that the address opened is the one clicked.

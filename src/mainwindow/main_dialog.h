@@ -122,7 +122,10 @@ class MainDialog : public LKeyDialogBox {
     void AddToolTips();
     void StoreWindowRect(bool position);
     void OnTimer(UINT_PTR id);
-    INT_PTR OnNotify(const NMHDR& header, LPARAM lParam);
+    INT_PTR OnNotify(const NMHDR& header);
+    static INT_PTR AnswerNotification();
+    void OnNoteListNotify(const NMHDR& header);
+    void OnNoteTextNotify(const NMHDR& header);
     void OpenClickedLink(long first, long last);
 
     // The note list.
@@ -142,7 +145,8 @@ class MainDialog : public LKeyDialogBox {
 
     // The editor pane.
     HWND NoteText();
-    HWND RenewNoteText();
+    enum class EditorState { Unset, Editable, ReadOnly };
+    HWND RenewNoteText(EditorState state);
     void ShowEditorState(HWND text);
     bool StreamOut(void* file);
     // The editor's text as a note writer, for saving, renaming and conflict copies.
@@ -182,7 +186,9 @@ class MainDialog : public LKeyDialogBox {
     bool OpenNextNoteWithText();
 
     // Menus.
-    void RefreshEditCommands();
+    // Enables and grays the items of menu (a popup of the menu bar or a context menu) as the
+    // open note and the editor's selection allow.
+    void EnableMenuItems(HMENU menu);
     bool NoteTextHasSelection();
     void TrackContextMenu(int menuId);
     void OpenWebLink(HWND owner, const char* address);
@@ -191,8 +197,11 @@ class MainDialog : public LKeyDialogBox {
     void FocusControl(int id);
     void HideNoteTextSelection();
 
-    enum class EditorState { Unset, Editable, ReadOnly };
     EditorState editorState_ = EditorState::Unset; // what the editor was last told
+    // What the New, Delete and name controls were last told (-1: nothing yet).
+    static constexpr int kNewAllowed = 1;
+    static constexpr int kChangeAllowed = 2;
+    int shownButtons_ = -1;
 
     CGdiObject<HBRUSH> nameBrush_; // background of the note name field
     bool logonStart_ = false;

@@ -162,11 +162,17 @@ bool MainDialog::NoteTextHasSelection() {
     return selection.cpMin != selection.cpMax;
 }
 
-void MainDialog::RefreshEditCommands() {
+void MainDialog::EnableMenuItems(HMENU menu) {
+    auto enable = [menu](int id, bool on) {
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(IDM_NOTE_NEW, !readOnly);
+    enable(IDM_NOTE_PRINT, CanPrintNote());
+    enable(IDM_NOTE_DELETE, CanChangeNote());
     const bool selection = NoteTextHasSelection();
-    EnableMenuCommand(IDM_CUT, selection);
-    EnableMenuCommand(IDM_COPY, selection);
-    EnableMenuCommand(IDM_CLEAR, selection);
+    enable(IDM_CUT, selection);
+    enable(IDM_COPY, selection);
+    enable(IDM_CLEAR, selection);
 }
 
 // Shows the first popup of a menu resource at the mouse cursor; the chosen item comes back as a
@@ -175,19 +181,7 @@ void MainDialog::TrackContextMenu(int menuId) {
     CMenu menu(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(menuId)));
     if (menu.get() == nullptr) return;
     HMENU popup = GetSubMenu(menu.get(), 0);
-    auto enable = [popup](int id, bool on) {
-        EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-    };
-    if (menuId == IDR_NOTE_LIST_MENU) {
-        enable(IDM_NOTE_NEW, !readOnly);
-        enable(IDM_NOTE_PRINT, CanPrintNote());
-        enable(IDM_NOTE_DELETE, CanChangeNote());
-    } else if (menuId == IDR_NOTE_TEXT_MENU) {
-        const bool selection = NoteTextHasSelection();
-        enable(IDM_CUT, selection);
-        enable(IDM_COPY, selection);
-        enable(IDM_CLEAR, selection);
-    }
+    EnableMenuItems(popup);
     POINT at = {0, 0};
     GetCursorPos(&at);
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);

@@ -23,7 +23,9 @@ namespace {
 // Any note the program can open is loaded whole and can grow: the editor's own limit
 // (32,767 characters) would cut a longer note, and saving it would then shorten its file.
 const LPARAM kTextLimit = 0x7FFFFFFE;
-const DWORD kEditorEvents = ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_LINK;
+// No ENM_SELCHANGE: what follows the selection (Cut, Copy, Clear) is read when a menu opens, not
+// after every key.
+const DWORD kEditorEvents = ENM_CHANGE | ENM_MOUSEEVENTS | ENM_LINK;
 const COLORREF kReadOnlyBackground = RGB(0xF0, 0xF0, 0xF0);
 const COLORREF kEditableBackground = RGB(0xFF, 0xFF, 0xFF);
 
@@ -36,7 +38,8 @@ struct StreamText {
 DWORD CALLBACK EditStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
     auto* stream = reinterpret_cast<StreamText*>(cookie);
     const std::wstring& text = *stream->text;
-    size_t units = std::min(static_cast<size_t>(count) / sizeof(wchar_t), text.size() - stream->taken);
+    size_t units =
+        std::min(static_cast<size_t>(count) / sizeof(wchar_t), text.size() - stream->taken);
     // A line end is never split between two pieces: the editor would take a CR at the end of
     // one and the LF starting the next for two line ends, and the next save would add an empty
     // line to the note. The CR goes with the next piece.
@@ -63,10 +66,10 @@ HWND MainDialog::NoteText() {
     return GetDlgItem(hwnd(), IDC_NOTE_TEXT);
 }
 
-// Replaces the editor with a fresh control of the same kind, place, font and state. Wine's rich
-// edit takes time growing with the square of the line count to delete a text (minutes for a
+// Replaces the editor with a fresh control of the same kind, place and font, showing state. Wine's
+// rich edit takes time growing with the square of the line count to delete a text (minutes for a
 // 1 MB note), while a control that is destroyed frees its text at once.
-HWND MainDialog::RenewNoteText() {
+HWND MainDialog::RenewNoteText(EditorState state) {
     HWND old = NoteText();
     RECT place;
     GetWindowRect(old, &place);
@@ -81,7 +84,9 @@ HWND MainDialog::RenewNoteText() {
         place.right - place.left, place.bottom - place.top, hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NOTE_TEXT)), ProgramInstance(), nullptr);
     if (fresh == nullptr) return old; // the old control stays and empties the slow way
-    SendMessageA(fresh, WM_SETFONT, SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
+    // The dialog's font, as the dialog manager gave the first editor: the rich edit answers
+    // WM_GETFONT with none, which would leave the next one in the System font.
+    SendMessageA(fresh, WM_SETFONT, SendMessageA(hwnd(), WM_GETFONT, 0, 0), FALSE);
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); // tab order
     const bool focused = GetFocus() == old;
     if (toolTips != nullptr) {
@@ -94,7 +99,8 @@ HWND MainDialog::RenewNoteText() {
     DestroyWindow(old);
     if (toolTips != nullptr) AddTool(toolTips, IDC_NOTE_TEXT, kNoteTextTip);
     if (focused) SetFocus(fresh);
-    if (editorState_ != EditorState::Unset) ShowEditorState(fresh);
+    editorState_ = state;
+    ShowEditorState(fresh);
     return fresh;
 }
 
@@ -104,27 +110,32 @@ void MainDialog::ShowEditorState(HWND text) {
     SendMessageA(text, EM_SETREADONLY, locked, 0);
 }
 
+// Every property of the editor is set before the text goes in: Wine's rich edit wraps the whole
+// text again when some change afterwards (its font: seconds for a long paragraph).
 bool MainDialog::LoadRichEditText(const char* path, NoteEncoding* encoding,
                                   const std::wstring& fileName) {
-    HWND text = RenewNoteText();
-    LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
-    SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
-    SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
-    SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
     std::string bytes;
     const bool read = path[0] != '\0' && ReadNoteFileBytes(path, fileName, &bytes);
     // A missing file is an empty note; one that exists and cannot be read is unreadable.
     const DWORD error = read ? ERROR_SUCCESS : GetLastError();
-    const bool missing = path[0] == '\0' || error == ERROR_FILE_NOT_FOUND ||
-                         error == ERROR_PATH_NOT_FOUND;
+    const bool missing =
+        path[0] == '\0' || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    const bool readable = read || missing;
     // The editor is given UTF-16, so a note in any encoding shows as its characters.
     std::wstring shown;
     *encoding = DecodeNoteText(bytes, &shown);
     bytes = std::string();
+    const bool locked =
+        readOnly || openNote.ReadOnlyOnDisk() || openNote.NameUnspellable() || !readable;
+    HWND text = RenewNoteText(locked ? EditorState::ReadOnly : EditorState::Editable);
+    LRESULT events = SendMessageA(text, EM_GETEVENTMASK, 0, 0);
+    SendMessageA(text, EM_SETEVENTMASK, 0, events | kEditorEvents);
+    SendMessageA(text, EM_AUTOURLDETECT, TRUE, 0);
+    SendMessageA(text, EM_EXLIMITTEXT, 0, kTextLimit);
     StreamText stream = {&shown, 0};
     EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, EditStreamInCallback};
     SendMessageA(text, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&editStream));
-    return read || missing;
+    return readable;
 }
 
 bool MainDialog::StreamOut(void* file) {
@@ -313,18 +324,20 @@ bool MainDialog::CanChangeNote() const {
     return openNote.CurrentNote()[0] != '\0' && !NoteLocked();
 }
 
+// Runs after every command, each typed key's EN_CHANGE included, so the controls are only told
+// when their state changes. The editor above all: each time it repaints it reports EN_UPDATE, a
+// command that runs this again, and so it would repaint for ever. The menu items follow the
+// state when a menu opens (EnableMenuItems).
 void MainDialog::UpdateControls() {
-    // The editor is only told when the state changes: each time it repaints it reports
-    // EN_UPDATE, a command that runs this again, and so it would repaint for ever.
-    const bool locked = NoteLocked();
-    if (editorState_ != (locked ? EditorState::ReadOnly : EditorState::Editable)) {
-        editorState_ = locked ? EditorState::ReadOnly : EditorState::Editable;
+    const EditorState editor = NoteLocked() ? EditorState::ReadOnly : EditorState::Editable;
+    if (editorState_ != editor) {
+        editorState_ = editor;
         ShowEditorState(NoteText());
     }
+    const int buttons = (readOnly ? 0 : kNewAllowed) | (CanChangeNote() ? kChangeAllowed : 0);
+    if (buttons == shownButtons_) return;
+    shownButtons_ = buttons;
     EnableControl(IDC_NOTE_NEW, !readOnly);
-    EnableMenuCommand(IDM_NOTE_NEW, !readOnly);
-    EnableMenuCommand(IDM_NOTE_PRINT, CanPrintNote());
-    EnableMenuCommand(IDM_NOTE_DELETE, CanChangeNote());
     EnableControl(IDC_NOTE_NAME, CanChangeNote());
     EnableControl(IDC_NOTE_DELETE, CanChangeNote());
 }

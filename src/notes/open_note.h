@@ -70,6 +70,8 @@ class OpenNote {
     // The open note cannot be changed: its file is read-only, could not be read, or has a name
     // the ANSI code page cannot spell.
     bool Locked() const { return stamp_.readOnly || !Writable(); }
+    // The note's file was read-only when last looked at.
+    bool ReadOnlyOnDisk() const { return stamp_.readOnly; }
     // The folder of the open note into folder (260 bytes); "" when no note is open.
     void GetFolder(char* folder) const;
 

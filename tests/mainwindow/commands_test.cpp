@@ -105,15 +105,19 @@ TEST(NoteCommands, NewNoteTakesTheFirstFreeNameAndTheBooksTemplate) {
     const std::string book = mainkit::AddBook("Work", {{"New 1", ""}, {"New 3", ""}});
     testkit::WriteFileBytes(book + "\\template._txt", "To do:\r\n");
     std::string name;
+    std::vector<std::string> listed;
     int focus = 0;
     EXPECT_TRUE(mainkit::RunMainWindow({
         PressKey(IDC_NOTE_LIST, 'N', {VK_CONTROL}),
         Do([&](MainDialog& dialog) {
             name = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+            listed = mainkit::ListedNotes(dialog);
             focus = mainkit::FocusedControl();
         }),
     }));
     EXPECT_EQ("New 2", name);
+    // The list, filled in order, still sorts the notes added afterwards.
+    EXPECT_EQ((std::vector<std::string>{"New 1", "New 2", "New 3"}), listed);
     EXPECT_EQ(IDC_NOTE_NAME, focus);
     EXPECT_EQ("To do:\r\n", testkit::ReadFileBytes(NotePath(book, "New 2")));
 }
@@ -163,6 +167,27 @@ TEST(MainWindowMenus, CutCopyAndClearFollowTheSelectionAndAboutOpens) {
     EXPECT_FALSE(clearAfter);
     ASSERT_EQ(1u, answers->seen().size());
     EXPECT_EQ("About Quillmark", answers->seen()[0].caption);
+}
+
+TEST(MainWindowMenus, CutCopyAndClearAreGrayedInTheNextNoteOpenedWithNothingSelected) {
+    mainkit::AddBook("Work", {{"A", "some text"}, {"B", "other text"}});
+    bool copyInA = false, cutInB = true, copyInB = true, clearInB = true;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([&](MainDialog& dialog) {
+            mainkit::SendCommand(dialog, IDM_SELECT_ALL);
+            copyInA = mainkit::MenuItemEnabled(dialog, IDM_COPY);
+            mainkit::SelectOnly(dialog, 1);
+        }),
+        Do([&](MainDialog& dialog) {
+            cutInB = mainkit::MenuItemEnabled(dialog, IDM_CUT);
+            copyInB = mainkit::MenuItemEnabled(dialog, IDM_COPY);
+            clearInB = mainkit::MenuItemEnabled(dialog, IDM_CLEAR);
+        }),
+    }));
+    EXPECT_TRUE(copyInA);
+    EXPECT_FALSE(cutInB);
+    EXPECT_FALSE(copyInB);
+    EXPECT_FALSE(clearInB);
 }
 
 TEST(ShellVerbs, PrintExploreAndWebLinksGoToTheShell) {

@@ -196,6 +196,40 @@ TEST(NoteControls, ReadOnlyBookGreysAndLocksTheEditor) {
     EXPECT_EQ("no edits", ReadFileBytes(NotePath(book, "Rules")));
 }
 
+// The editor is renewed for each note; every one shows the text in the window's own font.
+TEST(NoteControls, EveryNoteShowsInTheWindowsFont) {
+    mainkit::AddBook("Work", {{"A", "a text"}, {"B", "b text"}});
+    struct Font {
+        std::string face;
+        bool bold = true;
+    };
+    auto editorFont = [](MainDialog& dialog) {
+        CHARFORMATA format = {};
+        format.cbSize = sizeof format;
+        SendMessageA(mainkit::Control(dialog, IDC_NOTE_TEXT), EM_GETCHARFORMAT, SCF_DEFAULT,
+                     reinterpret_cast<LPARAM>(&format));
+        return Font{format.szFaceName, (format.dwEffects & CFE_BOLD) != 0};
+    };
+    Font window, first, second;
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        Do([&](MainDialog& dialog) {
+            LOGFONTA font = {};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog.hwnd(), WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            window = Font{font.lfFaceName, font.lfWeight >= FW_BOLD};
+            first = editorFont(dialog);
+            mainkit::SelectOnly(dialog, 1);
+        }),
+        Do([&](MainDialog& dialog) { second = editorFont(dialog); }),
+    }));
+    EXPECT_EQ("Verdana", window.face); // the dialog template's font
+    EXPECT_FALSE(window.bold);
+    EXPECT_EQ(window.face, first.face);
+    EXPECT_FALSE(first.bold);
+    EXPECT_EQ(window.face, second.face);
+    EXPECT_FALSE(second.bold);
+}
+
 TEST(NoteControls, LongNoteOpenedAfterAShortOneHasItsScrollBar) {
     std::string lines;
     for (int i = 0; i < 200; ++i)

@@ -269,7 +269,8 @@ TEST(KeepingNotes, TheSaveTimerWaitsWhileASavesOwnMessageIsUp) {
 }
 
 TEST(KeepingNotes, PrintNoteAndPrintBookPrintWhatTheScreenShows) {
-    testkit::VerbRecorder recorder; // not the prefix's own printing programs, which wait for a click
+    testkit::VerbRecorder
+        recorder; // not the prefix's own printing programs, which wait for a click
     const std::string book = mainkit::AddBook("Work", {{"A", "a"}});
     SetSettingString("Settings", "CurrentNote", "A");
     std::unique_ptr<DialogScript> answers;
@@ -292,9 +293,9 @@ TEST(KeepingNotes, PrintNoteAndPrintBookPrintWhatTheScreenShows) {
     EXPECT_EQ("YXa", atBookPrint);
     std::vector<std::string> calls = recorder.Calls(2);
     std::sort(calls.begin(), calls.end()); // separate handler processes: any order
-    EXPECT_EQ((std::vector<std::string>{"print " + NotePath(book, "A"),
-                                        "print " + book + "\\print.rtf"}),
-              calls);
+    EXPECT_EQ(
+        (std::vector<std::string>{"print " + NotePath(book, "A"), "print " + book + "\\print.rtf"}),
+        calls);
 }
 
 TEST(KeepingNotes, LeavingMinimizedOrMaximizedKeepsTheNormalPlace) {

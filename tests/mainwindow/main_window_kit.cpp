@@ -193,7 +193,13 @@ std::vector<int> SelectedNotes(MainDialog& dialog) {
 }
 
 bool MenuItemEnabled(MainDialog& dialog, int id) {
-    UINT state = GetMenuState(GetMenu(dialog.hwnd()), id, MF_BYCOMMAND);
+    // The items are read as the user sees them: each popup of the menu bar opened first.
+    HMENU bar = GetMenu(dialog.hwnd());
+    for (int i = 0; i < GetMenuItemCount(bar); ++i)
+        if (HMENU popup = GetSubMenu(bar, i))
+            SendMessageA(dialog.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                         MAKELPARAM(i, FALSE));
+    UINT state = GetMenuState(bar, id, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 

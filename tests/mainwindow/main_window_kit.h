@@ -56,6 +56,7 @@ HWND Control(MainDialog& dialog, int id);
 std::string ControlText(MainDialog& dialog, int id);
 std::vector<std::string> ListedNotes(MainDialog& dialog);
 std::vector<int> SelectedNotes(MainDialog& dialog);
+// The item's state when the user opens its menu.
 bool MenuItemEnabled(MainDialog& dialog, int id);
 int FocusedControl();
 CHARRANGE NoteTextSelection(MainDialog& dialog);

@@ -108,8 +108,8 @@ std::string ReadFileBytes(const std::wstring& path) {
 
 std::wstring Wide(const std::string& path) {
     std::wstring wide(path.size() + 1, L'\0');
-    const int units = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0],
-                                          static_cast<int>(wide.size()));
+    const int units =
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
     wide.resize(units > 0 ? static_cast<size_t>(units - 1) : 0);
     return wide;
 }
