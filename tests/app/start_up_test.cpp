@@ -4,6 +4,7 @@
 #include "installer/shell_items.h"
 #include "notes/book_list.h"
 #include "platform/handles.h"
+#include "platform/settings.h"
 #include "resources/resource.h"
 #include "testkit/testkit.h"
 
@@ -161,17 +162,30 @@ std::string TopWindowTitles() {
 
 // The main window, shown or not, once it exists.
 HWND WaitForMainWindow() {
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 600; ++i) {
         if (HWND window = FindWindowA(WC_DIALOG, "Quillmark")) return window;
         Sleep(50);
     }
     return nullptr;
 }
 
+// The window's thread has taken its posted messages: a message sent to the window is answered
+// before the posted ones are taken, so a second one only after those before it were handled.
+bool LoopHasRun(HWND window) {
+    for (int i = 0; i < 2; ++i) {
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
 // A logon start waits hidden in the tray, whether its command line quotes the program's path
 // (as the logon value is written now) or not (as earlier versions wrote it, where the path's
-// spaces split it into several arguments before "/logon").
+// spaces split it into several arguments before "/logon"). The program starts at logon only with
+// its hot key on; without it, closing the window ends the program.
 TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
+    WriteSetting(setting::kHotKeyOn, true);
     std::string book = testkit::ScratchPath("Work");
     CreateDirectoryA(book.c_str(), nullptr);
     BookList::AddBook(book.c_str(), false);
@@ -187,12 +201,13 @@ TEST(StartUp, LogonArgumentIsFoundAfterAQuotedOrUnquotedPathWithSpaces) {
         Started started(program, start.commandLine);
         HWND window = WaitForMainWindow();
         ASSERT_NE(nullptr, window) << TopWindowTitles();
-        // The logon start hides its window as soon as its queue runs; give it that time (seconds
-        // under the 32-bit emulation with heap checking).
+        // The logon start hides its window with a message it posts to itself while the window is
+        // made: once the window's loop has answered twice, that message has been handled.
+        ASSERT_TRUE(LoopHasRun(window)) << TopWindowTitles();
         for (int i = 0; i < 200 && IsWindowVisible(window) != start.shown; ++i)
             Sleep(50);
-        Sleep(300);
         EXPECT_EQ(start.shown, IsWindowVisible(window) != FALSE);
+        EXPECT_TRUE(IsWindow(window)) << "the program ended instead of waiting";
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
         EXPECT_TRUE(started.EndsCleanly());
     }
