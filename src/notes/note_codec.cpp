@@ -49,3 +49,12 @@ std::string EncodeNoteText(const std::wstring& text, NoteEncoding* encoding) {
     *encoding = NoteEncoding::Utf8Bom;
     return EncodeUnicodeNote(AsUtf16(text), *encoding);
 }
+
+std::wstring WideFromAnsi(const char* text) {
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (units <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
+    wide.resize(static_cast<size_t>(units - 1));
+    return wide;
+}

@@ -15,3 +15,6 @@ NoteEncoding DecodeNoteText(const std::string& bytes, std::wstring* text);
 // character the ANSI code page cannot hold is written as UTF-8 with a mark instead, so nothing
 // turns into "?"; *encoding then says so.
 std::string EncodeNoteText(const std::wstring& text, NoteEncoding* encoding);
+
+// Text in the machine's ANSI code page (a path, a search text) as UTF-16.
+std::wstring WideFromAnsi(const char* text);

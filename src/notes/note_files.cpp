@@ -1,5 +1,6 @@
 #include "notes/note_files.h"
 
+#include "notes/note_codec.h"
 #include "notes/note_names.h"
 #include "platform/handles.h"
 
@@ -81,15 +82,6 @@ bool WriteInPlace(const char* path, const NoteTextWriter& write) {
 
 namespace {
 
-std::wstring WideText(const char* text) {
-    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (units <= 1) return std::wstring();
-    std::wstring wide(static_cast<size_t>(units), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
-    wide.resize(static_cast<size_t>(units - 1));
-    return wide;
-}
-
 // A found file's name as the ANSI functions show it, into name (260 bytes), with "?" for each
 // character the ANSI code page cannot hold (never a look-alike, which could name another note).
 // spelled tells whether the name leads back to the file. False when it does not fit.
@@ -98,7 +90,7 @@ bool AnsiFileName(const wchar_t* fileName, char* name, bool* spelled) {
     if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, fileName, -1, name, LFile::kPathSize,
                             "?", &usedDefault) <= 0)
         return false;
-    *spelled = !usedDefault && WideText(name) == fileName;
+    *spelled = !usedDefault && WideFromAnsi(name) == fileName;
     return true;
 }
 
@@ -113,7 +105,7 @@ std::vector<NoteFile> ListNoteFiles(const char* folder) {
     LFile::FilePathCat(pattern, "*.txt");
     // The wide functions, so that a name the ANSI code page cannot spell is told apart.
     WIN32_FIND_DATAW found;
-    CFindHandle search(WideText(pattern).c_str(), &found);
+    CFindHandle search(WideFromAnsi(pattern).c_str(), &found);
     if (!search.valid()) return notes;
     do {
         char fileName[LFile::kPathSize];
@@ -315,10 +307,10 @@ bool ReadListedNote(const char* folder, const std::vector<std::string>& names,
 }
 
 std::wstring WideNotePath(const char* path, const std::wstring& fileName) {
-    if (fileName.empty()) return WideText(path);
+    if (fileName.empty()) return WideFromAnsi(path);
     char folder[LFile::kPathSize];
     LFile::_GetFolderFromPath(folder, path);
-    std::wstring widePath = WideText(folder);
+    std::wstring widePath = WideFromAnsi(folder);
     if (!widePath.empty() && widePath.back() != L'\\' && widePath.back() != L'/') widePath += L'\\';
     return widePath + fileName;
 }

@@ -10,19 +10,6 @@
 #include <algorithm>
 #include <cwctype>
 
-namespace {
-
-// The search text as the editor's own search reads it: in the ANSI code page.
-std::wstring WideText(const char* text) {
-    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(units > 0 ? units : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
-} // namespace
-
 bool NoteTextContains(const std::wstring& text, const std::wstring& needle, bool matchCase) {
     if (matchCase) return text.find(needle) != std::wstring::npos;
     // The editor's search compares characters as equal when their capitals are.
@@ -33,7 +20,8 @@ bool NoteTextContains(const std::wstring& text, const std::wstring& needle, bool
 bool FindNoteContaining(const char* folder, const std::vector<std::string>& names, int* index,
                         const char* text, bool matchCase, const NoteScanStep& step,
                         const std::vector<std::wstring>& fileNames) {
-    const std::wstring needle = WideText(text);
+    // The search text as the editor's own search reads it: in the ANSI code page.
+    const std::wstring needle = WideFromAnsi(text);
     const size_t count = names.size();
     if (*index < 0) *index = 0;
     std::string bytes;
