@@ -157,6 +157,7 @@ void MainDialog::NoteNameAt(int index, char* name) {
 }
 
 std::wstring MainDialog::NoteFileNameAt(int index) {
+    if (unspellableNames_.empty()) return std::wstring(); // the usual book: no item to ask
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = index;
