@@ -8,6 +8,7 @@
 #include "mainwindow/main_layout.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/tray_icon.h"
+#include "notes/note_codec.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
 
@@ -169,7 +170,7 @@ INT_PTR MainDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         return TRUE;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_INITMENUPOPUP:
         EnableMenuItems(reinterpret_cast<HMENU>(wParam));
         return TRUE;
@@ -219,30 +220,84 @@ INT_PTR MainDialog::AnswerNotification() {
     return FALSE;
 }
 
-INT_PTR MainDialog::OnNotify(const NMHDR& header) {
-    if (header.idFrom == IDC_NOTE_LIST)
-        OnNoteListNotify(header);
-    else if (header.idFrom == IDC_NOTE_TEXT)
-        OnNoteTextNotify(header);
+INT_PTR MainDialog::OnNotify(NMHDR& header) {
+    if (header.idFrom == IDC_NOTE_LIST) return OnNoteListNotify(header);
+    if (header.idFrom == IDC_NOTE_TEXT) OnNoteTextNotify(header);
     return AnswerNotification();
 }
 
-void MainDialog::OnNoteListNotify(const NMHDR& header) {
+INT_PTR MainDialog::OnNoteListNotify(NMHDR& header) {
     switch (header.code) {
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
+        GiveNoteName(header);
+        break;
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+        // The one notification whose answer is not 0: the item found.
+        SetWindowLongPtrA(hwnd(), DWLP_MSGRESULT, FindTypedNote(header));
+        return TRUE;
     case LVN_ITEMCHANGED: {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED)) {
+        if (!shiftingSelection_ && (change.uChanged & LVIF_STATE) &&
+            (change.uNewState & LVIS_SELECTED)) {
             ItemSelectionChanged();
             UpdateControls();
         }
         break;
     }
+    case LVN_ODSTATECHANGED: // a range selected with Shift
+        if (!shiftingSelection_ &&
+            (reinterpret_cast<const NMLVODSTATECHANGE&>(header).uNewState & LVIS_SELECTED)) {
+            ItemSelectionChanged();
+            UpdateControls();
+        }
+        break;
     case NM_CLICK:
         ItemSelectionChanged(); // a click on the open note shows a change made elsewhere
         break;
     default:
         break;
     }
+    return AnswerNotification();
+}
+
+void MainDialog::GiveNoteName(NMHDR& header) {
+    if (header.code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+        if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+            lstrcpynA(item.pszText, noteList_.NameAt(item.iItem), item.cchTextMax);
+        return;
+    }
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+        lstrcpynW(item.pszText, WideFromAnsi(noteList_.NameAt(item.iItem)).c_str(),
+                  item.cchTextMax);
+}
+
+// Wine asks in UTF-16 even of a window that takes ANSI notifications; Windows asks as the
+// window takes them.
+int MainDialog::FindTypedNote(const NMHDR& header) {
+    char typed[LFile::kPathSize] = "";
+    LVFINDINFOA find = {};
+    int start = 0;
+    if (header.code == LVN_ODFINDITEMA) {
+        const auto& request = reinterpret_cast<const NMLVFINDITEMA&>(header);
+        find = request.lvfi;
+        start = request.iStart;
+        if (find.psz != nullptr) lstrcpynA(typed, find.psz, sizeof typed);
+    } else {
+        const auto& request = reinterpret_cast<const NMLVFINDITEMW&>(header);
+        find.flags = request.lvfi.flags;
+        start = request.iStart;
+        if (request.lvfi.psz != nullptr &&
+            WideCharToMultiByte(CP_ACP, 0, request.lvfi.psz, -1, typed, sizeof typed, nullptr,
+                                nullptr) == 0)
+            return -1;
+    }
+    if (find.flags & LVFI_PARTIAL) return noteList_.FindPrefix(typed, start);
+    if (find.flags & LVFI_STRING) return noteList_.Find(typed);
+    return -1;
 }
 
 void MainDialog::OnNoteTextNotify(const NMHDR& header) {

@@ -16,6 +16,7 @@
 #include "dialogs/lsplash_screen.h"
 #include "mainwindow/find_state.h"
 #include "notes/note_files.h"
+#include "notes/note_list.h"
 #include "notes/open_note.h"
 #include "platform/handles.h"
 #include "platform/lfile.h"
@@ -122,15 +123,22 @@ class MainDialog : public LKeyDialogBox {
     void AddToolTips();
     void StoreWindowRect(bool position);
     void OnTimer(UINT_PTR id);
-    INT_PTR OnNotify(const NMHDR& header);
+    INT_PTR OnNotify(NMHDR& header);
     static INT_PTR AnswerNotification();
-    void OnNoteListNotify(const NMHDR& header);
+    INT_PTR OnNoteListNotify(NMHDR& header);
+    // Answers the list's request for an item's text (ANSI or wide, as it asks).
+    void GiveNoteName(NMHDR& header);
+    // The item the list's type-ahead search asks for, or -1.
+    int FindTypedNote(const NMHDR& header);
     void OnNoteTextNotify(const NMHDR& header);
     void OpenClickedLink(long first, long last);
 
     // The note list.
     int FirstSelectedNote();
-    // The text of item index of the note list into name (260 bytes).
+    // Lists a note named name in its sorted place; the selection stays on the notes it was on.
+    // Returns the new item's index.
+    int AddListedNote(const char* name);
+    // The name of item index of the note list into name (260 bytes).
     void NoteNameAt(int index, char* name);
     // The file name of item index when the ANSI code page cannot spell it; empty otherwise.
     std::wstring NoteFileNameAt(int index);
@@ -210,7 +218,8 @@ class MainDialog : public LKeyDialogBox {
     bool saving_ = false;
     // The window itself is writing the name field: its change is not the user's.
     bool showingName_ = false;
-    // The file names of the listed notes that the ANSI code page cannot spell; such an item's
-    // data is its index here plus one (0 for every other item).
-    std::vector<std::wstring> unspellableNames_;
+    // The notes the note list shows; the list asks for their names as it draws them.
+    NoteList noteList_;
+    // The note list's selection is being moved along with its notes: not the user's choice.
+    bool shiftingSelection_ = false;
 };

@@ -18,28 +18,6 @@ namespace {
 
 const char kTemplateFile[] = "template._txt";
 
-// Sorts names into the note list's order, ascending ignoring case as lstrcmpiA compares. Each
-// name's sort key is made once, so that the sort compares bytes instead of comparing two names
-// afresh at each of its 130,000 comparisons for 10,000 notes (a tenth of a second under Wine).
-void SortAsListed(std::vector<NoteFile>& names) {
-    std::vector<std::pair<std::string, NoteFile>> keyed;
-    keyed.reserve(names.size());
-    for (NoteFile& note : names) {
-        const char* name = note.name.c_str();
-        int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
-                                nullptr, 0);
-        std::string key(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-        if (size > 0)
-            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
-                         reinterpret_cast<char*>(&key[0]), size);
-        keyed.emplace_back(std::move(key), std::move(note));
-    }
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < keyed.size(); ++i)
-        names[i] = std::move(keyed[i].second);
-}
-
 } // namespace
 
 void MainDialog::InitFolderList() {
@@ -96,33 +74,11 @@ void MainDialog::InitItemsList() {
     // The open note is saved (a pending rename too) while the list still shows its book. One
     // that cannot be saved keeps its book shown: the choice of another book is undone.
     if (!SaveData(true) && !OpenNoteInShownBook() && SelectOpenNoteBook()) return;
-    std::vector<NoteFile> names = ListNoteFiles(folder);
-    // The list sorts the notes added later. A book's notes come in already in its order and are
-    // appended with the sorting off: a sorted list that walks down from the top to find an
-    // item's place (as Wine's does) compares every note with all before it (minutes for 10,000
-    // notes), and one put at the top moves all others down (7 s for 100,000 notes). Nothing is
-    // drawn until the list is full: a visible list redraws on every insertion.
-    SortAsListed(names);
-    const LONG style = GetWindowLongA(list, GWL_STYLE);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    noteList_.Assign(ListNoteFiles(folder));
+    // The list holds no items of its own, only their count: it asks noteList_ for the names it
+    // draws. Deleting all items first takes the selection and scrolling back to the top.
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    SetWindowLongA(list, GWL_STYLE, style & ~LVS_SORTASCENDING);
-    unspellableNames_.clear();
-    int index = 0;
-    for (NoteFile& note : names) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = index++;
-        item.pszText = const_cast<char*>(note.name.c_str());
-        if (!note.fileName.empty()) {
-            unspellableNames_.push_back(std::move(note.fileName));
-            item.lParam = static_cast<LPARAM>(unspellableNames_.size());
-        }
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    SetWindowLongA(list, GWL_STYLE, style);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(noteList_.Count()), 0);
     FitNoteColumn();
     char book[LFile::kPathSize];
     GetControlText(IDC_BOOK_LIST, book);
@@ -130,12 +86,8 @@ void MainDialog::InitItemsList() {
 
     char note[LFile::kPathSize];
     ReadSetting(setting::kCurrentNote, note);
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = note;
-    LRESULT found =
-        SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
-    LVSetSelection(IDC_NOTE_LIST, found >= 0 ? static_cast<int>(found) : 0);
+    const int found = noteList_.Find(note);
+    LVSetSelection(IDC_NOTE_LIST, found >= 0 ? found : 0);
     ItemSelectionChanged();
     // An open note with unsaved edits stays open and listed, even before its file exists.
     if (openNote.Edited()) SelectOpenNote();
@@ -146,39 +98,55 @@ int MainDialog::FirstSelectedNote() {
                                                 static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+// The list control keeps the selection as ranges of positions, and a note inserted above moves
+// the notes below it down one: their selection and the focus move with them.
+int MainDialog::AddListedNote(const char* name) {
+    HWND list = GetDlgItem(hwnd(), IDC_NOTE_LIST);
+    const int index = noteList_.Insert(name);
+    std::vector<int> moved;
+    int item = index - 1;
+    while ((item = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0)
+        moved.push_back(item);
+    const int focused = static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    shiftingSelection_ = true;
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED;
+    for (int i : moved) SendMessageA(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
+    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(noteList_.Count()), LVSICF_NOSCROLL);
+    state.state = LVIS_SELECTED;
+    for (int i : moved)
+        SendMessageA(list, LVM_SETITEMSTATE, i + 1, reinterpret_cast<LPARAM>(&state));
+    if (focused >= index) {
+        state.state = state.stateMask = LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, focused + 1, reinterpret_cast<LPARAM>(&state));
+    }
+    shiftingSelection_ = false;
+    return index;
+}
+
 void MainDialog::NoteNameAt(int index, char* name) {
-    name[0] = '\0';
-    LVITEMA item = {};
-    item.iSubItem = 0;
-    item.pszText = name;
-    item.cchTextMax = LFile::kPathSize;
-    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMTEXTA, index,
-                        reinterpret_cast<LPARAM>(&item));
+    lstrcpynA(name, noteList_.NameAt(index), LFile::kPathSize);
 }
 
 std::wstring MainDialog::NoteFileNameAt(int index) {
-    if (unspellableNames_.empty()) return std::wstring(); // the usual book: no item to ask
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETITEMA, 0,
-                             reinterpret_cast<LPARAM>(&item)) ||
-        item.lParam <= 0 || static_cast<size_t>(item.lParam) > unspellableNames_.size())
-        return std::wstring();
-    return unspellableNames_[static_cast<size_t>(item.lParam) - 1];
+    return noteList_.FileNameAt(index);
 }
 
 std::vector<std::string> MainDialog::NoteNames(bool selectedOnly,
                                                std::vector<std::wstring>* fileNames) {
+    if (!selectedOnly) {
+        if (fileNames != nullptr)
+            for (int i = 0; i < noteList_.Count(); ++i)
+                fileNames->push_back(noteList_.FileNameAt(i));
+        return noteList_.Names();
+    }
     std::vector<std::string> names;
-    const UINT which = selectedOnly ? LVNI_SELECTED : LVNI_ALL;
     int index = -1;
-    while ((index = static_cast<int>(
-                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETNEXTITEM, index, which))) >= 0) {
-        char name[LFile::kPathSize];
-        NoteNameAt(index, name);
-        names.emplace_back(name);
-        if (fileNames != nullptr) fileNames->push_back(NoteFileNameAt(index));
+    while ((index = static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_GETNEXTITEM,
+                                                         index, LVNI_SELECTED))) >= 0) {
+        names.emplace_back(noteList_.NameAt(index));
+        if (fileNames != nullptr) fileNames->push_back(noteList_.FileNameAt(index));
     }
     return names;
 }
@@ -209,13 +177,9 @@ void MainDialog::CmNoteNew() {
                     "New Note", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = 0x7FFFFFFF;
-    item.pszText = name;
-    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
-                                        reinterpret_cast<LPARAM>(&item));
-    LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
+    const int index = AddListedNote(name);
+    LVSetSelection(IDC_NOTE_LIST, index);
+    SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
     SetFocus(GetDlgItem(hwnd(), IDC_NOTE_NAME));
     SendDlgItemMessageA(hwnd(), IDC_NOTE_NAME, EM_SETSEL, 0, -1);
     char templatePath[LFile::kPathSize];

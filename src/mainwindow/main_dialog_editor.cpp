@@ -251,17 +251,10 @@ void MainDialog::ShowRenameOutcome(const RenameOutcome& rename, const char* oldN
     if (rename.result == RenameResult::Renamed) {
         // The list is the open note's book only while that book is shown.
         if (OpenNoteInShownBook()) {
-            LVFINDINFOA find = {};
-            find.flags = LVFI_STRING;
-            find.psz = oldName;
-            LRESULT item =
-                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(&find));
+            const int item = noteList_.Find(oldName);
             if (item >= 0) {
-                LVITEMA text = {};
-                text.pszText = const_cast<char*>(rename.name);
-                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_SETITEMTEXTA, item,
-                                    reinterpret_cast<LPARAM>(&text));
+                noteList_.Rename(item, rename.name);
+                SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_REDRAWITEMS, item, item);
             }
             WriteSetting(setting::kCurrentNote, rename.name);
         }

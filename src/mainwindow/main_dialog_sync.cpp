@@ -37,21 +37,9 @@ void MainDialog::SelectOpenNote() {
     if (!OpenNoteInShownBook()) return;
     char name[LFile::kPathSize];
     LFile::_GetFileTitleFromPath(name, openNote.CurrentNote());
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = name;
-    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_FINDITEMA,
-                                        static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
-    if (index < 0) { // a note never saved yet has no file to be listed by
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = 0x7FFFFFFF;
-        item.pszText = name;
-        index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
-                                    reinterpret_cast<LPARAM>(&item));
-    }
-    if (index < 0) return;
-    LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
+    int index = noteList_.Find(name);
+    if (index < 0) index = AddListedNote(name); // a note never saved yet has no file to be listed by
+    LVSetSelection(IDC_NOTE_LIST, index);
     SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
     WriteSetting(setting::kCurrentNote, name);
 }
@@ -80,17 +68,12 @@ bool MainDialog::SelectOpenNoteBook() {
 // already selected another one.
 void MainDialog::ShowConflictCopy(const char* theirs, const char* ours) {
     if (!OpenNoteInShownBook()) return;
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = 0x7FFFFFFF;
-    item.pszText = const_cast<char*>(ours);
-    LRESULT index = SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_INSERTITEMA, 0,
-                                        reinterpret_cast<LPARAM>(&item));
+    const int index = AddListedNote(ours);
     const int selected = FirstSelectedNote();
     char selectedName[LFile::kPathSize] = "";
     if (selected >= 0) NoteNameAt(selected, selectedName);
-    if (index < 0 || lstrcmpiA(selectedName, theirs) != 0) return;
-    LVSetSelection(IDC_NOTE_LIST, static_cast<int>(index));
+    if (lstrcmpiA(selectedName, theirs) != 0) return;
+    LVSetSelection(IDC_NOTE_LIST, index);
     SendDlgItemMessageA(hwnd(), IDC_NOTE_LIST, LVM_ENSUREVISIBLE, index, FALSE);
     WriteSetting(setting::kCurrentNote, ours);
 }
