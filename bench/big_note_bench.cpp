@@ -116,7 +116,7 @@ int BigNote(const char* program, const char* book, int keys) {
     return answered && saved && answeredAfter ? 0 : 1;
 }
 
-int BigFloor(const char* file, int keys, int width, int height) {
+int BigFloor(const char* file, int keys, int width, int height, bool links) {
     LoadLibraryA("riched20.dll");
     std::string bytes;
     if (!ReadNoteBytes(file, &bytes)) return 1;
@@ -135,6 +135,7 @@ int BigFloor(const char* file, int keys, int width, int height) {
         0, 0, width, height, parent, nullptr, nullptr, nullptr);
     SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(editor, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    if (links) SendMessageA(editor, EM_AUTOURLDETECT, TRUE, 0);
     BytesStream stream = {&bytes, 0};
     EDITSTREAM editStream = {reinterpret_cast<DWORD_PTR>(&stream), 0, StreamBytes};
     SendMessageA(editor, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&editStream));

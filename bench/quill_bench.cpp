@@ -23,8 +23,9 @@
 //                           into a bare report list view of the note list's size that asks for
 //                           the names it draws (LVS_OWNERDATA), then drawn; with this program's
 //                           peak working set
-//   big-floor FILE KEYS WIDTH HEIGHT  a bare RichEdit20A window of that size with the program's
-//                           font: FILE streamed in (SF_TEXT) and KEYS characters typed
+//   big-floor FILE KEYS WIDTH HEIGHT [links]  a bare RichEdit20A window of that size with the
+//                           program's font: FILE streamed in (SF_TEXT) and KEYS characters typed;
+//                           with "links", detecting links as the program's editor does
 #include "bench_kit.h"
 #include "big_note_bench.h"
 #include "installer/extract.h"
@@ -356,8 +357,10 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "list-folder") == 0) return ListFolder(argv[2]);
     if (argc == 5 && std::strcmp(argv[1], "big-note") == 0)
         return BigNote(argv[2], argv[3], std::atoi(argv[4]));
-    if (argc == 6 && std::strcmp(argv[1], "big-floor") == 0)
-        return BigFloor(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    if ((argc == 6 || (argc == 7 && std::strcmp(argv[6], "links") == 0)) &&
+        std::strcmp(argv[1], "big-floor") == 0)
+        return BigFloor(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                        argc == 7);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "read") == 0)
         return ReadEach(argv[2], argc == 4 ? std::strtoul(argv[3], nullptr, 10) : SIZE_MAX);
     if (argc == 5 && std::strcmp(argv[1], "copy") == 0)
