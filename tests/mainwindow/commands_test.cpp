@@ -47,6 +47,33 @@ TEST(MainWindowKeys, CtrlTabActsAsTabAndPageDownStaysOnTheLastNote) {
     EXPECT_EQ("B", shown);
 }
 
+TEST(MainWindowKeys, LettersTypedInTheNoteListOpenTheNoteTheyBegin) {
+    mainkit::AddBook("Fruit", {{"Apple", "a"}, {"banana", "b"}, {"Bark", "c"}, {"Blue", "d"}});
+    std::string afterB, afterBl, afterX;
+    auto type = [](const char* letters) {
+        return Do([letters](MainDialog& dialog) {
+            HWND list = mainkit::Control(dialog, IDC_NOTE_LIST);
+            SetFocus(list);
+            for (const char* letter = letters; *letter != '\0'; ++letter)
+                PostMessageA(list, WM_CHAR, static_cast<unsigned char>(*letter), 1);
+        });
+    };
+    auto shown = [](std::string& name) {
+        return Do([&name](MainDialog& dialog) {
+            name = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+        });
+    };
+    auto pause = Do([](MainDialog&) { Sleep(600); }); // the next letter starts a new search
+    EXPECT_TRUE(mainkit::RunMainWindow({
+        type("B"), shown(afterB),
+        pause, type("Bl"), shown(afterBl), // "B" goes on to Bark, "Bl" to Blue
+        pause, type("x"), shown(afterX),
+    }));
+    EXPECT_EQ("banana", afterB);
+    EXPECT_EQ("Blue", afterBl);
+    EXPECT_EQ("Blue", afterX); // no note begins with it: the open note stays
+}
+
 TEST(MainWindowKeys, TabWalksTheFieldsOfADiaryEntry) {
     mainkit::AddBook("Diary", {{"2026-12-07 Monday 07 Dec", "09.00am: Dentist\n10.00am: \n"}});
     std::vector<CHARRANGE> fields;

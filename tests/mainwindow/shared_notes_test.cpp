@@ -63,6 +63,7 @@ TEST(SharedNotes, SwitchingAwayFromAnEditedNoteSavedElsewhereLeavesTheOtherNoteS
     SetSettingString("Settings", "CurrentNote", "Plan");
     std::unique_ptr<DialogScript> answers;
     std::string nameAfter;
+    std::vector<std::string> selectedAfter;
     EXPECT_TRUE(mainkit::RunMainWindow({
         mainkit::Answer(answers, {DialogScript::Press(IDOK)}),
         Do([](MainDialog& dialog) { mainkit::TypeIntoNote(dialog, "mine "); }),
@@ -70,9 +71,15 @@ TEST(SharedNotes, SwitchingAwayFromAnEditedNoteSavedElsewhereLeavesTheOtherNoteS
             WriteFileBytes(NotePath(book, "Plan"), "theirs");
             mainkit::SelectOnly(dialog, 1);
         }),
-        Do([&](MainDialog& dialog) { nameAfter = mainkit::ControlText(dialog, IDC_NOTE_NAME); }),
+        Do([&](MainDialog& dialog) {
+            nameAfter = mainkit::ControlText(dialog, IDC_NOTE_NAME);
+            // The copy is listed between Plan and Zeta: the selection moves down with Zeta.
+            for (int item : mainkit::SelectedNotes(dialog))
+                selectedAfter.push_back(mainkit::ListedNotes(dialog)[item]);
+        }),
     }));
     EXPECT_EQ("Zeta", nameAfter);
+    EXPECT_EQ((std::vector<std::string>{"Zeta"}), selectedAfter);
     EXPECT_EQ("theirs", ReadFileBytes(NotePath(book, "Plan")));
     std::vector<std::string> copies = ConflictCopies(book, "Plan");
     ASSERT_EQ(1u, copies.size());
