@@ -143,7 +143,7 @@ class MainDialog : public LKeyDialogBox {
     // The file name of item index when the ANSI code page cannot spell it; empty otherwise.
     std::wstring NoteFileNameAt(int index);
     // The texts of the items, or of the selected ones, in list order; with fileNames, their
-    // NoteFileNameAt too.
+    // NoteFileNameAt too (for all items, only when the book has such names: see ReadListedNote).
     std::vector<std::string> NoteNames(bool selectedOnly,
                                        std::vector<std::wstring>* fileNames = nullptr);
     // Refuses (with a message) to delete notes whose file names the ANSI code page cannot spell;

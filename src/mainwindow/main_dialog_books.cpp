@@ -136,7 +136,8 @@ std::wstring MainDialog::NoteFileNameAt(int index) {
 std::vector<std::string> MainDialog::NoteNames(bool selectedOnly,
                                                std::vector<std::wstring>* fileNames) {
     if (!selectedOnly) {
-        if (fileNames != nullptr)
+        // A usual book has no such names: the readers take a missing file name as none.
+        if (fileNames != nullptr && noteList_.HasUnspellableNames())
             for (int i = 0; i < noteList_.Count(); ++i)
                 fileNames->push_back(noteList_.FileNameAt(i));
         return noteList_.Names();
